@@ -177,6 +177,11 @@ void MainWindowTest::generate_data()
                           "private static final int NUM_ 2 =  2;\n"
                           "private static final int NUM_ = ;\n"
                           "private static final int NUM_3L  = 3L ;");
+    const QString sevens = QStringLiteral("7,").repeated(199) + QStringLiteral("7");
+    const QString sevenLine = QStringLiteral("private static final int NUM_7 = 7;");
+    QTest::newRow("more lines than fit")
+        << sevens << Trigger::Click << 1
+        << QString(sevenLine + QLatin1Char('\n')).repeated(199) + sevenLine;
     QTest::newRow("markup stays text")
         << QStringLiteral("<b>x</b>,a&amp;b,<img src=x>") << Trigger::Click << 1
         << QStringLiteral("private static final int NUM_<B>X</B> = <B>X</B>;\n"
@@ -224,6 +229,8 @@ void MainWindowTest::generate()
     QCOMPARE(view()->document()->blockCount(), output.count(QLatin1Char('\n')) + 1);
     QCOMPARE(view()->textCursor().selectedText().size(), output.size());
     QCOMPARE(field()->text(), input);
+    QScrollBar *scrollBar = view()->verticalScrollBar();
+    QCOMPARE(scrollBar->value(), scrollBar->maximum());
 
     QTest::mouseClick(button(), Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), output);

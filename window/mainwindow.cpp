@@ -44,18 +44,27 @@ void MainWindow::generate()
 {
     QTextBrowser *view = form->textBrowser;
     view->clear();
-
-    // One edit block around all lines, so that the document is laid out once per run.
-    QTextCursor run(view->document());
-    run.beginEditBlock();
     const QStringList tokens = splitValues(form->lineEdit->text());
-    for (const QString &token : tokens)
-        appendConstant(token);
-    run.endEditBlock();
 
-    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+    // The view lays its lines out once per edit block. A first block of one screenful lets it
+    // show its scroll bar, which narrows the text; the rest is then laid out once, at that width.
+    const auto appendInOneEditBlock = [this, view](QStringList::const_iterator token,
+                                                   QStringList::const_iterator end) {
+        QTextCursor edit(view->document());
+        edit.beginEditBlock();
+        for (; token != end; ++token)
+            appendConstant(*token);
+        edit.endEditBlock();
+    };
+    const int screenful = view->viewport()->height() / view->fontMetrics().lineSpacing() + 1;
+    const auto rest = tokens.size() > screenful ? tokens.cbegin() + screenful : tokens.cend();
+    appendInOneEditBlock(tokens.cbegin(), rest);
+    appendInOneEditBlock(rest, tokens.cend());
+
     view->selectAll();
     view->copy();
+    // Like QTextEdit::append into a freshly cleared view: the view ends at its last line.
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
 }
 
 // Plain text, never markup: a token holding tags or entities is shown and copied as typed.
