@@ -1,7 +1,5 @@
 #include "declarations.h"
 
-#include <utility>
-
 QStringList splitValues(const QString &text)
 {
     static const QString fullWidthComma = QString::fromUtf8("，");
@@ -12,7 +10,9 @@ QStringList splitValues(const QString &text)
 
 QString constantDeclaration(QString token)
 {
-    const QString value = std::move(token).toUpper();
+    // Not std::move(token).toUpper(): Qt's in-place variant corrupts a trailing lone surrogate
+    // when upper-casing lengthens the string (as a sharp s does).
+    const QString value = token.toUpper();
     const QString nameBody =
         value.startsWith(QLatin1Char('-')) ? QLatin1String("NE_") + value.mid(1) : value;
     const QLatin1String typeWord = value.endsWith(QLatin1Char('D'))   ? QLatin1String(" double")

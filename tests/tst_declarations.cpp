@@ -71,10 +71,12 @@ void DeclarationsTest::constantDeclaration_data()
     row("deseret beyond BMP", "𐐨", "private static final int NUM_𐐀 = 𐐀;");
     row("chinese", "生", "private static final int NUM_生 = 生;");
 
-    QString loneSurrogate(QChar(0xD800));
-    QTest::newRow("lone surrogate") << loneSurrogate
-                                    << u8("private static final int NUM_") + loneSurrogate +
-                                           u8(" = ") + loneSurrogate + u8(";");
+    const QString lone(QChar(0xD800));
+    QTest::newRow("lone surrogate")
+        << lone << u8("private static final int NUM_") + lone + u8(" = ") + lone + u8(";");
+    QTest::newRow("lone surrogate after sharp s")
+        << u8("ß") + lone
+        << u8("private static final int NUM_SS") + lone + u8(" = SS") + lone + u8(";");
 }
 
 void DeclarationsTest::constantDeclaration()

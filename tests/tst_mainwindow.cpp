@@ -33,6 +33,7 @@ private Q_SLOTS:
     void tabChain();
     void generate_data();
     void generate();
+    void largestInput();
     void focusLeavingFieldDoesNotGenerate_data();
     void focusLeavingFieldDoesNotGenerate();
 
@@ -235,6 +236,22 @@ void MainWindowTest::generate()
     QTest::mouseClick(button(), Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), output);
     QCOMPARE(view()->toPlainText(), output);
+}
+
+void MainWindowTest::largestInput()
+{
+    // The field's default limit of 32,767 characters holds 16,384 one-character tokens.
+    const QString input = QStringLiteral("1,").repeated(16383) + QStringLiteral("d");
+    field()->setText(input);
+    QCOMPARE(field()->text(), input);
+    QTest::mouseClick(button(), Qt::LeftButton);
+
+    const QString copied = QGuiApplication::clipboard()->text();
+    QCOMPARE(view()->toPlainText(), copied);
+    const QStringList lines = copied.split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 16384);
+    QCOMPARE(lines.count(QStringLiteral("private static final int NUM_1 = 1;")), 16383);
+    QCOMPARE(lines.last(), QStringLiteral("private static final double NUM_D = D;"));
 }
 
 void MainWindowTest::focusLeavingFieldDoesNotGenerate_data()
