@@ -1,7 +1,7 @@
 # Sourced by the other scripts: the Debian packages numconst needs, and a way to install them.
 
 build_packages=(cmake make g++ qtbase5-dev fonts-wqy-microhei)
-test_packages=(qt6-base-dev libx11-dev xvfb xdotool xclip desktop-file-utils appstream dpkg-dev
+test_packages=(qt6-base-dev xvfb xdotool xclip openbox desktop-file-utils appstream dpkg-dev
     clang libclang-rt-dev)
 
 # Installs whichever of the named packages are missing, with apt-get (through sudo unless root).
