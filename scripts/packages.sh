@@ -1,6 +1,8 @@
 # Sourced by the other scripts: the Debian packages numconst needs, and a way to install them.
 
+# To build and run numconst; the CJK font shows the button's Chinese label.
 build_packages=(cmake make g++ qtbase5-dev fonts-wqy-microhei)
+# What the tests add: Qt 6, a display, input and clipboard tools, package checkers, libFuzzer.
 test_packages=(qt6-base-dev xvfb xdotool xclip openbox desktop-file-utils appstream dpkg-dev
     clang libclang-rt-dev)
 
