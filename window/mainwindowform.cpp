@@ -10,6 +10,8 @@
 #include <QStatusBar>
 #include <QTextBrowser>
 
+#include <limits>
+
 void MainWindowForm::setupForm(QMainWindow *window)
 {
     if (window->objectName().isEmpty())
@@ -35,6 +37,8 @@ void MainWindowForm::setupForm(QMainWindow *window)
     lineEdit = new QLineEdit(centralwidget);
     lineEdit->setObjectName(QStringLiteral("lineEdit"));
     lineEdit->setMinimumSize(QSize(0, 30));
+    // QLineEdit's default of 32,767 characters would silently cut a long pasted list.
+    lineEdit->setMaxLength(std::numeric_limits<int>::max());
     gridLayout->addWidget(lineEdit, 0, 0, 1, 2);
 
     window->setCentralWidget(centralwidget);
