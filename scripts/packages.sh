@@ -1,13 +1,21 @@
 # Sourced by the other scripts: the Debian packages numconst needs, and a way to install them.
 
-# To build and run numconst; the CJK font shows the button's Chinese label.
-build_packages=(cmake make g++ qtbase5-dev fonts-wqy-microhei)
-# What the tests add: Qt 6, a display, input and clipboard tools, package checkers, libFuzzer.
-test_packages=(qt6-base-dev xvfb xdotool xclip openbox desktop-file-utils appstream dpkg-dev
-    clang libclang-rt-dev)
+# To build and run numconst: the CJK font shows the button's Chinese label, and the Wayland
+# plugin lets Qt open its window in a Wayland session.
+build_packages=(cmake make g++ qtbase5-dev qtwayland5 fonts-wqy-microhei)
+# What the tests add: Qt 6, an X server and a Wayland compositor with input and clipboard
+# tools, package and manual-page checkers, libFuzzer.
+test_packages=(qt6-base-dev qt6-wayland xvfb openbox x11-xserver-utils xdotool xclip sway wtype
+    wl-clipboard desktop-file-utils appstream dpkg-dev lintian mandoc clang libclang-rt-dev)
 
 # Installs whichever of the named packages are missing, with apt-get (through sudo unless root).
+# Elsewhere it names them and goes on with what the system has.
 ensure_packages() {
+    if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
+        echo "Not a Debian system: going on with what is installed. numconst uses these Debian" \
+            "packages, or their equivalents: $*" >&2
+        return 0
+    fi
     local missing=() package
     for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
@@ -15,10 +23,6 @@ ensure_packages() {
     done
     ((${#missing[@]} == 0)) && return 0
 
-    if ! command -v apt-get >/dev/null; then
-        echo "numconst needs these Debian packages, or their equivalents: ${missing[*]}" >&2
-        return 1
-    fi
     local as_root=()
     [[ $(id -u) -eq 0 ]] || as_root=(sudo)
     local apt=("${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -q)
