@@ -1,0 +1,37 @@
+# Wayland for e2e.sh: a headless sway, keys from virtual keyboards (wtype), the clipboard through
+# wl-clipboard. numconst starts as in a Wayland session: no DISPLAY and no QT_QPA_PLATFORM.
+
+# sway refuses to run as root; then it and every client run as nobody. Whatever runs in the
+# background is started with "${as_user[@]}", not through a function, so that $! is its own.
+as_user=()
+if [[ $(id -u) -eq 0 ]]; then
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    chown nobody:nogroup "$work"
+fi
+session() { "${as_user[@]}" "$@"; }
+
+server_start() {
+    unset DISPLAY QT_QPA_PLATFORM
+    export XDG_RUNTIME_DIR=$work/runtime HOME=$work XDG_SESSION_TYPE=wayland
+    session mkdir -m 700 "$XDG_RUNTIME_DIR"
+    echo 'for_window [title="^MainWindow$"] floating enable' >"$work/sway.conf"
+    WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+        "${as_user[@]}" sway --config "$work/sway.conf" >"$work/sway.log" 2>&1 &
+    within 10 eval 'SWAYSOCK=$(compgen -G "$XDG_RUNTIME_DIR/sway-ipc.*.sock")' ||
+        { cat "$work/sway.log" && return 1; }
+    WAYLAND_DISPLAY=$(basename "$(compgen -G "$XDG_RUNTIME_DIR/wayland-*.lock")" .lock)
+    export SWAYSOCK WAYLAND_DISPLAY
+    # With no input device the seat has a keyboard only while a virtual one exists: keep one.
+    "${as_user[@]}" wtype -s 2000000000 x &
+}
+app_start() {
+    cp "$1" "$work/numconst" # where nobody may run it
+    "${as_user[@]}" "$work/numconst" "${@:2}" 2>"$work/stderr" &
+    app=$!
+}
+window_ready() { session swaymsg '[title="^MainWindow$"] focus' >/dev/null 2>&1; }
+press() { session wtype $(printf -- '-k %s ' "$@"); }
+type_text() { session wtype -- "$1"; }
+clipboard() { timeout 5 "${as_user[@]}" wl-paste --no-newline 2>/dev/null; }
+hold_clipboard() { "${as_user[@]}" wl-copy --foreground -- "$1" & }
+close_window() { session swaymsg '[title="^MainWindow$"] kill' >/dev/null; }
