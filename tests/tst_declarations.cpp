@@ -2,56 +2,59 @@
 
 #include <QtTest>
 
+#include <initializer_list>
+
+// Each row splits a text and turns every token into its line, as the window does.
 class DeclarationsTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void constantDeclaration_data() { addRows("declarations.tsv"); }
-    void constantDeclaration();
-    void splitValues_data() { addRows("split.tsv"); }
-    void splitValues();
-
-private:
-    static void addRows(const char *table);
+    // Upper-casing must not follow the user's locale, where i may become a dotted capital I.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Turkish)); }
+    void declarations_data();
+    void declarations();
 };
 
-static QString unescape(QString field)
+// The lines are given without their opening "private static final ".
+static void row(const char *name, const char16_t *text,
+                std::initializer_list<const char16_t *> lines)
 {
-    field.replace(QLatin1String("\\t"), QLatin1String("\t"));
-    const QLatin1String unit("\\u");
-    for (auto at = field.indexOf(unit); at >= 0; at = field.indexOf(unit, at + 1))
-        field.replace(at, 6, QChar(field.mid(at + 2, 4).toUShort(nullptr, 16)));
-    return field;
+    QStringList expected;
+    for (const char16_t *line : lines)
+        expected << QLatin1String("private static final ") + QString::fromUtf16(line);
+    QTest::newRow(name) << QString::fromUtf16(text) << expected;
 }
 
-// A table in data/ has a row per line: a name, an input and the expected result, between tabs.
-void DeclarationsTest::addRows(const char *table)
+void DeclarationsTest::declarations_data()
 {
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("expected");
-    QFile file(QFINDTESTDATA("data/") + QLatin1String(table));
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        const QStringList fields = QString::fromUtf8(line).split(QLatin1Char('\t'));
-        if (fields.size() == 3 && !fields.first().startsWith(QLatin1Char('#')))
-            QTest::newRow(fields.first().toUtf8().constData())
-                << unescape(fields.at(1)) << unescape(fields.at(2));
-    }
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("expected");
+    row("empty", u"", {u"int NUM_ = ;"});
+    row("both kinds of comma", u"1,-2，3l",
+        {u"int NUM_1 = 1;", u"int NUM_NE_2 = -2;", u"long NUM_3L = 3L;"});
+    row("empty parts kept", u",,", {u"int NUM_ = ;", u"int NUM_ = ;", u"int NUM_ = ;"});
+    row("blanks kept", u" 1, -2", {u"int NUM_ 1 =  1;", u"int NUM_ -2 =  -2;"});
+    row("no other separator", u"1;2\t3、4\n5", {u"int NUM_1;2\t3、4\n5 = 1;2\t3、4\n5;"});
+    row("inner minus stays", u"1-2", {u"int NUM_1-2 = 1-2;"});
+    row("hex ending in d, all upper-cased", u"0x1d", {u"double NUM_0X1D = 0X1D;"});
+    row("float suffix is no type", u"1.5f", {u"int NUM_1.5F = 1.5F;"});
+    row("blank after suffix", u"3l ", {u"int NUM_3L  = 3L ;"});
+    row("last character decides", u"ld,dl", {u"double NUM_LD = LD;", u"long NUM_DL = DL;"});
+    row("sharp s lengthens", u"straße", {u"int NUM_STRASSE = STRASSE;"});
+    row("no locale rules", u"i", {u"int NUM_I = I;"});
+    row("lone surrogate after sharp s", u"ß\xD800", {u"int NUM_SS\xD800 = SS\xD800;"});
 }
 
-void DeclarationsTest::constantDeclaration()
+void DeclarationsTest::declarations()
 {
-    QFETCH(QString, input);
-    QFETCH(QString, expected);
-    QCOMPARE(::constantDeclaration(input), QLatin1String("private static final ") + expected);
-}
-
-void DeclarationsTest::splitValues()
-{
-    QFETCH(QString, input);
-    QFETCH(QString, expected);
-    QCOMPARE(::splitValues(input), expected.split(QLatin1Char('|')));
+    QFETCH(QString, text);
+    QFETCH(QStringList, expected);
+    QStringList lines;
+    const QStringList tokens = splitValues(text);
+    for (const QString &token : tokens)
+        lines << constantDeclaration(token);
+    QCOMPARE(lines, expected);
 }
 
 QTEST_APPLESS_MAIN(DeclarationsTest)
