@@ -5,8 +5,9 @@
 build_packages=(cmake make g++ qtbase5-dev qtwayland5 fonts-wqy-microhei)
 # What the tests add: Qt 6, an X server and a Wayland compositor with input and clipboard
 # tools, package and manual-page checkers, libFuzzer.
-test_packages=(qt6-base-dev qt6-wayland xvfb openbox x11-xserver-utils xdotool xclip sway wtype
-    wl-clipboard desktop-file-utils appstream dpkg-dev lintian mandoc clang libclang-rt-dev)
+test_packages=(qt6-base-dev qt6-wayland xvfb openbox x11-xserver-utils xdotool xclip wmctrl
+    sway wtype wl-clipboard desktop-file-utils appstream dpkg-dev lintian mandoc clang
+    libclang-rt-dev)
 
 # Installs whichever of the named packages are missing, with apt-get (through sudo unless root).
 # Elsewhere it names them and goes on with what the system has.
