@@ -23,6 +23,7 @@ server_start() {
     export SWAYSOCK WAYLAND_DISPLAY
     # With no input device the seat has a keyboard only while a virtual one exists: keep one.
     "${as_user[@]}" wtype -s 2000000000 x &
+    within 10 eval 'session swaymsg -t get_inputs | grep -q "\"type\": \"keyboard\""'
 }
 app_start() {
     cp "$1" "$work/numconst" # where nobody may run it
