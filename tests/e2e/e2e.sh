@@ -47,6 +47,7 @@ type_text '1'
 press Tab
 close_window
 check 'closing the window ends numconst' within 10 eval '! kill -0 $app 2>/dev/null'
+kill -0 "$app" 2>/dev/null && kill -KILL "$app" # so that waiting for it cannot hang
 check 'Tab out of the field does not generate' clipboard_is 'held'
 status=0 && wait "$app" || status=$?
 check "exit status 0 (got $status), nothing on stderr" test $status -eq 0 -a ! -s "$work/stderr"
