@@ -20,7 +20,10 @@ within 20 window_ready || { echo "FAIL: no window" && cat "$work/stderr" && exit
 failed=0
 check() { "${@:2}" && echo "PASS: $1" || { echo "FAIL: $1" && failed=1; }; }
 clipboard_is() { [[ $(clipboard) == "$1" ]]; }
-expect() { check "$1" within 10 clipboard_is "$2" || clipboard; }
+expect() { # NAME LINES: the clipboard comes to hold LINES; shows what it holds otherwise
+    check "$1" within 10 clipboard_is "$2"
+    clipboard_is "$2" || { clipboard; echo; } || true
+}
 
 # The focus starts in the view; Tab goes on to the button, then to the field, selecting its text.
 press Tab Tab
