@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Drives the built numconst on a private display server from the keyboard alone, as a user would,
-# and reads the clipboard from another client. Usage: e2e.sh x11|wayland EXECUTABLE
+# and reads the clipboard from another client.
+# Usage: e2e.sh x11|wayland EXECUTABLE [LIBRARY_TO_PRELOAD_INTO_IT]
 set -euo pipefail
 work=$(mktemp -d)
-chmod 755 "$work"
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$work"' EXIT
 within() { # SECONDS COMMAND...: runs COMMAND until it succeeds, for at most SECONDS
     local deadline=$((SECONDS + $1))
@@ -14,6 +14,7 @@ within() { # SECONDS COMMAND...: runs COMMAND until it succeeds, for at most SEC
 # type_text, clipboard, hold_clipboard and close_window.
 source "$(dirname "$0")/$1.sh"
 server_start
+preload=${3:-}
 app_start "$2" -no-such-option # options that Qt does not know change nothing
 within 20 window_ready || { echo "FAIL: no window" && cat "$work/stderr" && exit 1; }
 

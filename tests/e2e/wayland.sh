@@ -26,8 +26,9 @@ server_start() {
     within 10 eval 'session swaymsg -t get_inputs | grep -q "\"type\": \"keyboard\""'
 }
 app_start() {
-    cp "$1" "$work/numconst" # where nobody may run it
-    "${as_user[@]}" "$work/numconst" "${@:2}" 2>"$work/stderr" &
+    cp "$1" ${preload:+"$preload"} "$work" # where nobody may run them
+    "${as_user[@]}" env ${preload:+LD_PRELOAD="$work/${preload##*/}"} "$work/${1##*/}" "${@:2}" \
+        2>"$work/stderr" &
     app=$!
 }
 window_ready() { session swaymsg '[title="^MainWindow$"] focus' >/dev/null 2>&1; }
