@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Drives the built numconst on a private display server from the keyboard alone, as a user would,
 # and reads the clipboard from another client.
-# Usage: e2e.sh x11|wayland EXECUTABLE [LIBRARY_TO_PRELOAD_INTO_IT]
+# Usage: e2e.sh x11|wayland EXECUTABLE, or e2e.sh wayland EXECUTABLE LIBRARY_TO_PRELOAD_INTO_IT
 set -euo pipefail
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$work"' EXIT
