@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
 # Drives the built numconst on a private display server from the keyboard alone, as a user would,
 # and reads the clipboard from another client.
-# Usage: e2e.sh x11|wayland EXECUTABLE, or e2e.sh wayland EXECUTABLE LIBRARY_TO_PRELOAD_INTO_IT
+# Usage: e2e.sh x11|wayland|wine EXECUTABLE [HELPER]. Wayland's HELPER is a library to preload into
+# numconst, which then blocks its teardown; Wine's is set_clipboard.exe, which types what no key can.
 set -euo pipefail
 work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$work"' EXIT
+trap 'declare -F server_stop >/dev/null && server_stop; kill $(jobs -p) 2>/dev/null; wait; rm -rf "$work"' EXIT
 within() { # SECONDS COMMAND...: runs COMMAND until it succeeds, for at most SECONDS
     local deadline=$((SECONDS + $1))
     until "${@:2}"; do ((SECONDS < deadline)) && sleep 0.05 || return 1; done
 }
 
 # The display server's own file defines server_start, app_start (sets $app), window_ready, press,
-# type_text, clipboard, hold_clipboard and close_window.
+# type_text, clipboard, hold_clipboard and close_window, and may define server_stop.
 source "$(dirname "$0")/$1.sh"
 server_start
-preload=${3:-}
+helper=${3:-}
 app_start "$2" -no-such-option # options that Qt does not know change nothing
 within 20 window_ready || { echo "FAIL: no window" && cat "$work/stderr" && exit 1; }
 
@@ -50,7 +51,12 @@ press Tab Tab
 type_text '1'
 press Tab
 close_window
+closed=${EPOCHREALTIME/[.,]/}
 check 'closing the window ends numconst' within 10 eval '! kill -0 $app 2>/dev/null'
+ended=${EPOCHREALTIME/[.,]/}
+# The preloaded library blocks the teardown; then only numconst's deadline, 2 s on, ends it.
+[[ $1 != wayland || -z $helper ]] || check 'the teardown blocked and its deadline ended numconst' \
+    eval '[[ -e $work/blocked ]] && ((ended - closed > 1500000))'
 kill -0 "$app" 2>/dev/null && kill -KILL "$app" # so that waiting for it cannot hang
 check 'Tab out of the field does not generate' clipboard_is 'held'
 status=0 && wait "$app" || status=$?

@@ -26,8 +26,9 @@ server_start() {
     within 10 eval 'session swaymsg -t get_inputs | grep -q "\"type\": \"keyboard\""'
 }
 app_start() {
-    cp "$1" ${preload:+"$preload"} "$work" # where nobody may run them
-    "${as_user[@]}" env ${preload:+LD_PRELOAD="$work/${preload##*/}"} "$work/${1##*/}" "${@:2}" \
+    cp "$1" ${helper:+"$helper"} "$work" # where nobody may run them
+    "${as_user[@]}" env ${helper:+LD_PRELOAD="$work/${helper##*/}" STUCK_TEARDOWN_TRACE="$work/blocked"} \
+        "$work/${1##*/}" "${@:2}" \
         2>"$work/stderr" &
     app=$!
 }
