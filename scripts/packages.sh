@@ -8,8 +8,13 @@ build_packages=(cmake make g++ qtbase5-dev qtwayland5 fonts-wqy-microhei)
 test_packages=(qt6-base-dev qt6-wayland xvfb openbox x11-xserver-utils xdotool xclip wmctrl
     sway wtype wl-clipboard desktop-file-utils appstream dpkg-dev lintian mandoc clang
     libclang-rt-dev)
+# For Windows: the cross compiler, Debian's Qt source (dpkg-dev unpacks it), the installer's
+# compiler, the icon's converters and reader, and Wine on an X server with a German keymap.
+windows_packages=(g++-mingw-w64-x86-64-posix dpkg-dev xz-utils nsis librsvg2-bin imagemagick
+    icoutils wine wine64 xvfb openbox x11-xkb-utils xdotool xclip wmctrl)
 
-# Installs whichever of the named packages are missing, with apt-get (through sudo unless root).
+# Installs whichever of the named packages are missing, with apt-get (through sudo unless root;
+# without sudo it names the command to run as root and stops).
 # Elsewhere it names them and goes on with what the system has.
 ensure_packages() {
     if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
@@ -25,7 +30,15 @@ ensure_packages() {
     ((${#missing[@]} == 0)) && return 0
 
     local as_root=()
-    [[ $(id -u) -eq 0 ]] || as_root=(sudo)
+    if [[ $(id -u) -ne 0 ]]; then
+        if ! command -v sudo >/dev/null; then
+            echo "These packages are missing, and without sudo they cannot be installed from here." \
+                "As root, run:" >&2
+            echo "    apt-get install ${missing[*]}" >&2
+            exit 1
+        fi
+        as_root=(sudo)
+    fi
     local apt=("${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -q)
     echo "Installing ${missing[*]}"
     # A fresh machine has no package lists yet; an old list may name versions that are gone.
