@@ -10,8 +10,9 @@ test_packages=(qt6-base-dev qt6-wayland xvfb openbox x11-xserver-utils xdotool x
     libclang-rt-dev)
 # For Windows: the cross compiler, Debian's Qt source (dpkg-dev unpacks it), the installer's
 # compiler, the icon's converters and reader, and Wine on an X server with a German keymap.
-windows_packages=(g++-mingw-w64-x86-64-posix dpkg-dev xz-utils nsis librsvg2-bin imagemagick
-    icoutils wine wine64 xvfb openbox x11-xkb-utils xdotool xclip wmctrl)
+windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix dpkg-dev xz-utils nsis librsvg2-bin
+    imagemagick icoutils perl wine wine64 xvfb xauth openbox x11-xkb-utils x11-xserver-utils
+    xdotool xclip wmctrl)
 
 # Installs whichever of the named packages are missing, with apt-get (through sudo unless root;
 # without sudo it names the command to run as root and stops).
