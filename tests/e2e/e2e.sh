@@ -5,14 +5,14 @@
 # numconst, which then blocks its teardown; Wine's is set_clipboard.exe, which types what no key can.
 set -euo pipefail
 work=$(mktemp -d)
-trap 'declare -F server_stop >/dev/null && server_stop; kill $(jobs -p) 2>/dev/null; wait; rm -rf "$work"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$work"' EXIT
 within() { # SECONDS COMMAND...: runs COMMAND until it succeeds, for at most SECONDS
     local deadline=$((SECONDS + $1))
     until "${@:2}"; do ((SECONDS < deadline)) && sleep 0.05 || return 1; done
 }
 
 # The display server's own file defines server_start, app_start (sets $app), window_ready, press,
-# type_text, clipboard, hold_clipboard and close_window, and may define server_stop.
+# type_text, clipboard, hold_clipboard and close_window.
 source "$(dirname "$0")/$1.sh"
 server_start
 helper=${3:-}

@@ -28,8 +28,7 @@ server_start() {
 app_start() {
     cp "$1" ${helper:+"$helper"} "$work" # where nobody may run them
     "${as_user[@]}" env ${helper:+LD_PRELOAD="$work/${helper##*/}" STUCK_TEARDOWN_TRACE="$work/blocked"} \
-        "$work/${1##*/}" "${@:2}" \
-        2>"$work/stderr" &
+        "$work/${1##*/}" "${@:2}" 2>"$work/stderr" &
     app=$!
 }
 window_ready() { session swaymsg '[title="^MainWindow$"] focus' >/dev/null 2>&1; }

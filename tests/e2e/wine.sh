@@ -10,7 +10,6 @@ server_start() {
     export WINEQT_FORCE_STDERR_LOGGING=1 # Wine passes QT_ variables only under this name
     wine wineboot -i
 }
-server_stop() { wineserver -k 2>/dev/null || true; }
 app_start() { wine "$@" 2>"$work/stderr" & app=$!; }
 
 # Windows takes a character that no key makes, such as the full-width comma, from an input method,
