@@ -33,8 +33,8 @@ ensure_packages() {
     local as_root=()
     if [[ $(id -u) -ne 0 ]]; then
         if ! command -v sudo >/dev/null; then
-            echo "These packages are missing, and without sudo they cannot be installed from here." \
-                "As root, run:" >&2
+            echo "These packages are missing, and without sudo they cannot be installed" \
+                "from here. As root, run:" >&2
             echo "    apt-get install ${missing[*]}" >&2
             exit 1
         fi

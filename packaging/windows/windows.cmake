@@ -20,7 +20,8 @@ add_custom_command(OUTPUT ${ico} COMMAND ${NUMCONST_IMAGEMAGICK} ${pngs} ${ico} 
 add_custom_target(numconst_icon DEPENDS ${ico})
 set(rc ${CMAKE_CURRENT_BINARY_DIR}/numconst.rc)
 configure_file(windows/numconst.rc.in ${rc} @ONLY)
-set_source_files_properties(${rc} DIRECTORY ${PROJECT_SOURCE_DIR}/app PROPERTIES OBJECT_DEPENDS ${ico})
+set_source_files_properties(${rc} DIRECTORY ${PROJECT_SOURCE_DIR}/app
+    PROPERTIES OBJECT_DEPENDS ${ico})
 target_sources(numconst PRIVATE ${rc})
 add_dependencies(numconst numconst_icon)
 
