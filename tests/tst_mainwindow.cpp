@@ -23,6 +23,7 @@ void MainWindowTest::form_data()
     QTest::newRow("pushButton text") << QVariant(QStringLiteral("生成"));
     QTest::newRow("pushButton shortcut") << QVariant(QKeySequence(Qt::Key_Return));
     QTest::newRow("lineEdit minimumSize") << QVariant(QSize(0, 30));
+    QTest::newRow("horizontalSpacer sizeHint") << QVariant(QSize(40, 20));
     for (const char *name : {"centralwidget", "gridLayout", "textBrowser", "statusbar"})
         QTest::addRow("%s objectName", name) << QVariant(QString::fromLatin1(name));
 }
@@ -32,6 +33,12 @@ void MainWindowTest::form()
     QFETCH(QVariant, value);
     const QStringList tag = QString::fromLatin1(QTest::currentDataTag()).split(QLatin1Char(' '));
     MainWindow window;
+    if (tag[0] ==
+        QLatin1String("horizontalSpacer")) { // no object: the grid's item beside the button
+        const auto *grid = window.findChild<QGridLayout *>();
+        QCOMPARE(QVariant(grid->itemAtPosition(2, 0)->sizeHint()), value);
+        return;
+    }
     QObject *object = tag[0] == window.objectName() ? &window : window.findChild<QObject *>(tag[0]);
     QVERIFY(object);
     QCOMPARE(object->property(tag[1].toLatin1().constData()), value);
