@@ -8,7 +8,7 @@ server_start() {
     setxkbmap de # before Wine starts: it reads the layout once
     export WINEPREFIX=${WINEPREFIX:-$work/wine} WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
     export WINEQT_FORCE_STDERR_LOGGING=1 # Wine passes QT_ variables only under this name
-    wine wineboot -i
+    timeout 60 wine wineboot -i
 }
 app_start() { wine "$@" 2>"$work/stderr" & app=$!; }
 
@@ -17,7 +17,7 @@ app_start() { wine "$@" 2>"$work/stderr" & app=$!; }
 type_text() {
     local rest=$1
     while [[ $rest == *，* ]]; do
-        xdotool type -- "${rest%%，*}" && wine "$helper" ff0c && xdotool key ctrl+v
+        xdotool type -- "${rest%%，*}" && timeout 20 wine "$helper" ff0c && xdotool key ctrl+v
         rest=${rest#*，}
     done
     xdotool type -- "$rest"

@@ -6,16 +6,17 @@
 set -euo pipefail
 work=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
-cpack -G NSIS --config "$1/CPackConfig.cmake" -B "$work" >"$work/log" || { cat "$work/log"; exit 1; }
+cpack -G NSIS --config "$1/CPackConfig.cmake" -B "$work" >"$work/log" ||
+    { cat "$work/log" && exit 1; }
 export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
 dir=$WINEPREFIX/drive_c/Program\ Files/numconst
 entry=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/numconst/numconst.lnk
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\numconst'
-registered() { wine reg query "$key" >/dev/null 2>&1; }
-wine "$work"/numconst-*-win64.exe /S
+registered() { timeout 20 wine reg query "$key" >/dev/null 2>&1; }
+timeout 60 wine "$work"/numconst-*-win64.exe /S
 [[ -e $dir/numconst.exe && -e $entry ]] && registered || { echo "FAIL: installed"; exit 1; }
 timeout 60 wineserver -w # so that the end-to-end run starts Wine anew, on its own display
 bash "$(dirname "$0")/../e2e/e2e.sh" wine "$dir/numconst.exe" "$2"
-wine "$dir/Uninstall.exe" /S
+timeout 60 wine "$dir/Uninstall.exe" /S
 timeout 60 wineserver -w # the uninstaller goes on in a copy of itself once this returns
 [[ ! -e $dir && ! -e ${entry%/*} ]] && ! registered || { echo "FAIL: uninstalled"; exit 1; }
