@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Drives the built numconst on a private display server from the keyboard alone, as a user would,
 # and reads the clipboard from another client.
-# Usage: e2e.sh x11|wayland|wine EXECUTABLE [HELPER]. Wayland's HELPER is a library to preload into
-# numconst, which then blocks its teardown; Wine's is set_clipboard.exe, which types what no key can.
+# Usage: e2e.sh x11|wayland|wine EXECUTABLE [HELPER]. Wayland's HELPER is a library to preload
+# into numconst, which then blocks its teardown; Wine's is set_clipboard.exe, which types what no
+# key can.
 set -euo pipefail
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$work"' EXIT

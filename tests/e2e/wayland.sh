@@ -27,7 +27,8 @@ server_start() {
 }
 app_start() {
     cp "$1" ${helper:+"$helper"} "$work" # where nobody may run them
-    "${as_user[@]}" env ${helper:+LD_PRELOAD="$work/${helper##*/}" STUCK_TEARDOWN_TRACE="$work/blocked"} \
+    "${as_user[@]}" env \
+        ${helper:+LD_PRELOAD="$work/${helper##*/}" STUCK_TEARDOWN_TRACE="$work/blocked"} \
         "$work/${1##*/}" "${@:2}" 2>"$work/stderr" &
     app=$!
 }

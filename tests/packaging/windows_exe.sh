@@ -4,7 +4,8 @@
 # Usage: windows_exe.sh EXE
 set -euo pipefail
 headers=$(x86_64-w64-mingw32-objdump -p "$1")
-[[ $headers == *$'\nSubsystem\t\t00000002\t(Windows GUI)'* ]] || { echo "FAIL: no GUI program"; exit 1; }
+[[ $headers == *$'\nSubsystem\t\t00000002\t(Windows GUI)'* ]] ||
+    { echo "FAIL: no GUI program" && exit 1; }
 system='advapi32|comdlg32|dwmapi|gdi32|imm32|kernel32|msvcrt|mpr|netapi32|ole32|oleaut32|shell32'
 system+='|shlwapi|user32|userenv|uxtheme|version|winmm|ws2_32|wtsapi32'
 others=$(sed -n 's/^\tDLL Name: //p' <<<"$headers" | grep -viE "^($system)\.dll$" || true)
