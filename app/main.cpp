@@ -23,10 +23,26 @@ void endProcessIfTeardownHangs(int result)
     }).detach();
 }
 
+// Sizes in the desktop's own units at any display scale, as Qt 6 does by default: a 150 % display
+// gets a window of 1200 x 900 pixels, not 800 x 600 ones with text 1.5 times as large.
+void scaleWithTheDisplay()
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#if QT_VERSION >= QT_VERSION_CHECK(5, 14, 0)
+    // Not rounded to whole numbers: 125 % and 150 % stay what they are.
+    QApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+#endif
+#endif
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    scaleWithTheDisplay();
     QApplication application(argc, argv);
     int result = 0;
     {

@@ -6,7 +6,7 @@ build_packages=(cmake make g++ qtbase5-dev qtwayland5 fonts-wqy-microhei)
 # What the tests add: Qt 6, an X server and a Wayland compositor with input and clipboard
 # tools, package and manual-page checkers, libFuzzer.
 test_packages=(qt6-base-dev qt6-wayland xvfb openbox x11-xserver-utils xdotool xclip wmctrl
-    sway wtype wl-clipboard desktop-file-utils appstream dpkg-dev lintian mandoc clang
+    sway wtype wl-clipboard jq desktop-file-utils appstream dpkg-dev lintian mandoc clang
     libclang-rt-dev)
 # For Windows: the cross compiler, Debian's Qt source (dpkg-dev unpacks it), the installer's
 # compiler, the icon's converters and reader, and Wine on an X server with a German keymap.

@@ -12,8 +12,9 @@ within() { # SECONDS COMMAND...: runs COMMAND until it succeeds, for at most SEC
     until "${@:2}"; do ((SECONDS < deadline)) && sleep 0.05 || return 1; done
 }
 
-# The display server's own file defines server_start, app_start (sets $app), window_ready, press,
-# type_text, clipboard, hold_clipboard and close_window.
+# The display server's own file sets the display's scale in percent and defines server_start,
+# app_start (sets $app), window_ready, window_size, press, type_text, clipboard, hold_clipboard
+# and close_window.
 source "$(dirname "$0")/$1.sh"
 server_start
 helper=${3:-}
@@ -27,6 +28,11 @@ expect() { # NAME LINES: the clipboard comes to hold LINES; shows what it holds 
     check "$1" within 10 clipboard_is "$2"
     clipboard_is "$2" || { clipboard; echo; } || true
 }
+
+# The window's 800 x 600 are the desktop's units, whatever the display's scale.
+size=$((8 * scale))x$((6 * scale))
+within 5 eval '[[ $(window_size) == "$size" ]]' || true
+check "a window of $size pixels at $scale % (got $(window_size))" test "$(window_size)" == "$size"
 
 # The focus starts in the view; Tab goes on to the button, then to the field, selecting its text.
 press Tab Tab

@@ -1,5 +1,7 @@
 # Wayland for e2e.sh: a headless sway, keys from virtual keyboards (wtype), the clipboard through
-# wl-clipboard. numconst starts as in a Wayland session: no DISPLAY and no QT_QPA_PLATFORM.
+# wl-clipboard. numconst starts as in a Wayland session: no DISPLAY and no QT_QPA_PLATFORM. The
+# output's scale is 2, and the window 800 x 600 in sway's logical pixels.
+scale=100
 
 # sway refuses to run as root; then it and every client run as nobody. Whatever runs in the
 # background is started with "${as_user[@]}", not through a function, so that $! is its own.
@@ -14,7 +16,8 @@ server_start() {
     unset DISPLAY QT_QPA_PLATFORM
     export XDG_RUNTIME_DIR=$work/runtime HOME=$work XDG_SESSION_TYPE=wayland
     session mkdir -m 700 "$XDG_RUNTIME_DIR"
-    echo 'for_window [title="^MainWindow$"] floating enable' >"$work/sway.conf"
+    printf '%s\n' 'output * scale 2' 'for_window [title="^MainWindow$"] floating enable' \
+        >"$work/sway.conf"
     WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
         "${as_user[@]}" sway --config "$work/sway.conf" >"$work/sway.log" 2>&1 &
     within 10 eval 'SWAYSOCK=$(compgen -G "$XDG_RUNTIME_DIR/sway-ipc.*.sock")' ||
@@ -33,6 +36,10 @@ app_start() {
     app=$!
 }
 window_ready() { session swaymsg '[title="^MainWindow$"] focus' >/dev/null 2>&1; }
+window_size() {
+    session swaymsg -t get_tree | jq -r '.. | select(.name? == "MainWindow") | .geometry |
+        "\(.width)x\(.height)"'
+}
 press() { session wtype $(printf -- '-k %s ' "$@"); }
 type_text() { session wtype -- "$1"; }
 clipboard() { timeout 5 "${as_user[@]}" wl-paste --no-newline 2>/dev/null; }
