@@ -3,6 +3,7 @@
 #include "declarations.h"
 #include "mainwindowform.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -10,6 +11,38 @@
 #include <QTextDocument>
 
 #include <utility>
+
+namespace {
+
+// While the view copies: whether Qt reported that the display server refused the copy.
+bool copyRefused = false;
+QtMessageHandler otherMessages = nullptr;
+
+void noteRefusedCopy(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && qstrcmp(context.category, "qt.qpa.clipboard") == 0)
+        copyRefused = true;
+    else
+        otherMessages(type, context, message);
+}
+
+// Qt stamps a copy with the time of the last event it handled. On X11 a copy stamped before
+// another program took the clipboard, while the lines were being built, is refused, and Qt only
+// warns. The events that arrived meanwhile bring that time up to date; the copy is then made once
+// more, and only Qt's own report of a second refusal is shown.
+void copyToClipboard(QTextBrowser *view)
+{
+    copyRefused = false;
+    otherMessages = qInstallMessageHandler(noteRefusedCopy);
+    view->copy();
+    qInstallMessageHandler(otherMessages);
+    if (copyRefused) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        view->copy();
+    }
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -62,7 +95,7 @@ void MainWindow::generate()
     appendInOneEditBlock(rest, tokens.cend());
 
     view->selectAll();
-    view->copy();
+    copyToClipboard(view);
     // Like QTextEdit::append into a freshly cleared view: the view ends at its last line.
     view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
 }

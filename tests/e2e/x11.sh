@@ -24,5 +24,6 @@ window_size() { xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p
 press() { xdotool key "$@"; }
 type_text() { xdotool type -- "$1"; }
 clipboard() { timeout 5 xclip -selection clipboard -o 2>/dev/null; }
+clipboard_formats() { xclip -selection clipboard -o -t TARGETS >/dev/null 2>&1; }
 hold_clipboard() { xclip -selection clipboard -i -quiet < <(printf '%s' "$1") >/dev/null 2>&1 & }
 close_window() { wmctrl -i -c "$window"; } # openbox then sends WM_DELETE_WINDOW
