@@ -6,7 +6,7 @@
 # key can.
 set -euo pipefail
 work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$work"' EXIT
+trap '{ type -t server_stop && server_stop; kill $(jobs -p); } >/dev/null 2>&1; wait; rm -rf "$work"' EXIT
 within() { # SECONDS COMMAND...: runs COMMAND until it succeeds, for at most SECONDS
     local deadline=$((SECONDS + $1))
     until "${@:2}"; do ((SECONDS < deadline)) && sleep 0.05 || return 1; done
@@ -14,7 +14,7 @@ within() { # SECONDS COMMAND...: runs COMMAND until it succeeds, for at most SEC
 
 # The display server's own file sets the display's scale in percent and defines server_start,
 # app_start (sets $app), window_ready, window_size, press, type_text, clipboard, hold_clipboard
-# and close_window.
+# and close_window, and may define server_stop.
 source "$(dirname "$0")/$1.sh"
 server_start
 helper=${3:-}
