@@ -10,7 +10,7 @@ class MainWindowTest : public QObject
 private Q_SLOTS:
     void form_data();
     void form();
-    void longListPasted();
+    void viewEndsAtLastLine();
 };
 
 // What the form fixes and no run from the keyboard shows, one row each: the value read from a
@@ -41,29 +41,20 @@ void MainWindowTest::form()
     QCOMPARE(actual, expected);
 }
 
-// Longer than the 32,767 characters that QLineEdit takes by default, pasted into the field, which
-// has the focus until the button is clicked. The view ends at its last line.
-void MainWindowTest::longListPasted()
+// Like QTextEdit::append into a freshly cleared view, a run leaves the view at its last line.
+void MainWindowTest::viewEndsAtLastLine()
 {
-    const QString input = QStringLiteral("1000,").repeated(8000) + QStringLiteral("7553");
-    const QString output =
-        QStringLiteral("private static final int NUM_1000 = 1000;\n").repeated(8000) +
-        QStringLiteral("private static final int NUM_7553 = 7553;");
     MainWindow window;
-    auto *view = window.findChild<QTextBrowser *>(QStringLiteral("textBrowser"));
     window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    window.findChild<QLineEdit *>(QStringLiteral("lineEdit"))->setFocus();
-    QSignalSpy copies(QGuiApplication::clipboard(), &QClipboard::dataChanged);
-    QGuiApplication::clipboard()->setText(input);
-    QTest::keySequence(QApplication::focusWidget(), QKeySequence::Paste);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *field = window.findChild<QLineEdit *>(QStringLiteral("lineEdit"));
+    field->setText(QStringLiteral(",").repeated(99));
     QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("pushButton")),
                       Qt::LeftButton);
-    // The pasted text, then one run's copy. Windows reports them later, through the event loop.
-    QTRY_COMPARE(copies.count(), 2);
-    QCOMPARE(view->toPlainText(), output);
-    QCOMPARE(QGuiApplication::clipboard()->text(), output);
-    QCOMPARE(view->verticalScrollBar()->value(), view->verticalScrollBar()->maximum());
+    const QScrollBar *bar =
+        window.findChild<QTextBrowser *>(QStringLiteral("textBrowser"))->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    QCOMPARE(bar->value(), bar->maximum());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -6,15 +6,13 @@ scale=100
 # sway refuses to run as root; then it and every client run as nobody. Whatever runs in the
 # background is started with "${as_user[@]}", not through a function, so that $! is its own.
 as_user=()
-if [[ $(id -u) -eq 0 ]]; then
-    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-    chown nobody:nogroup "$work"
-fi
+[[ $(id -u) -ne 0 ]] || as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 session() { "${as_user[@]}" "$@"; }
 
 server_start() {
     unset DISPLAY QT_QPA_PLATFORM
     export XDG_RUNTIME_DIR=$work/runtime HOME=$work XDG_SESSION_TYPE=wayland
+    ((${#as_user[@]} == 0)) || chown nobody:nogroup "$work"
     session mkdir -m 700 "$XDG_RUNTIME_DIR"
     printf '%s\n' 'output * scale 2' 'for_window [title="^MainWindow$"] floating enable' \
         >"$work/sway.conf"
