@@ -6,6 +6,7 @@
 set -euo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+export TMPDIR=$work # where lintian leaves caches of its own
 cpack -G DEB --config "$1/CPackConfig.cmake" -B "$work" >"$work/log" || { cat "$work/log"; exit 1; }
 lintian --fail-on error,warning "$work"/numconst_*.deb 2>/dev/null
 dpkg-deb -x "$work"/numconst_*.deb "$work/root"
