@@ -32,6 +32,7 @@ void DeclarationsTest::declarations_data()
     QTest::addColumn<QStringList>("expected");
     row("empty", u"", {u"int NUM_ = ;"});
     row("empty parts kept", u",,", {u"int NUM_ = ;", u"int NUM_ = ;", u"int NUM_ = ;"});
+    row("full-width comma", u"1，2", {u"int NUM_1 = 1;", u"int NUM_2 = 2;"});
     row("blanks kept, so the minus is no longer leading", u" 1, -2",
         {u"int NUM_ 1 =  1;", u"int NUM_ -2 =  -2;"});
     row("no other separator", u"1;2\t3、4\n5", {u"int NUM_1;2\t3、4\n5 = 1;2\t3、4\n5;"});
