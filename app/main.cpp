@@ -6,6 +6,10 @@
 #include <cstdlib>
 #include <thread>
 
+#ifdef NUMCONST_QT5_X11
+#include "x11dpi.h"
+#endif
+
 namespace {
 
 // Qt's Wayland client can deadlock while the application object is destroyed: stopping its event
@@ -35,6 +39,9 @@ void scaleWithTheDisplay()
     QApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 #endif
+#endif
+#ifdef NUMCONST_QT5_X11
+    scaleByTheDesktopDpiOnly();
 #endif
 }
 

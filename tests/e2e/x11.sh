@@ -1,14 +1,15 @@
-# X11 for e2e.sh: Xvfb with openbox, keys through XTEST (xdotool), the clipboard through xclip,
-# the display at 150 % (Xft.dpi 144), so that the window is 1200 x 900 pixels.
-scale=150
+# X11 for e2e.sh: Xvfb with openbox, keys through XTEST (xdotool), the clipboard through xclip.
+# The server claims 160 dots per inch, yet only the desktop's Xft.dpi sets the display's scale:
+# without one the window is 800 x 600 pixels, at Xft.dpi 144 (150 %) 1200 x 900.
+scale=$((${helper:-96} * 100 / 96))
 
 server_start() {
     # -noreset: otherwise the server resets when its first client leaves, and later ones fail.
-    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 2048x1536x24 3>"$work/display" 2>/dev/null &
+    Xvfb -displayfd 3 -noreset -screen 0 2048x1536x24 -dpi 160 3>"$work/display" 2>/dev/null &
     within 10 test -s "$work/display"
     export DISPLAY=:$(cat "$work/display") XDG_RUNTIME_DIR=$work
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_SESSION_TYPE
-    xrdb -merge <<<"Xft.dpi: $((96 * scale / 100))"
+    [[ -z $helper ]] || xrdb -merge <<<"Xft.dpi: $helper"
     # xdotool types a character missing from the keymap by remapping a key for a moment, which
     # races with the application reading that key. Map every character typed here beforehand.
     xmodmap -e 'keycode 247 = ssharp' -e 'keycode 248 = 0x100ff0c'
