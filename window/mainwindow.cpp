@@ -4,6 +4,7 @@
 #include "mainwindowform.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -14,32 +15,42 @@
 
 namespace {
 
-// While the view copies: whether Qt reported that the display server refused the copy.
+// While the view copies: whether Qt reported that the window system refused the copy, which it
+// does only in a message: X11's clipboard in a category of its own, Windows' with the
+// OleSetClipboard call that failed.
 bool copyRefused = false;
 QtMessageHandler otherMessages = nullptr;
 
 void noteRefusedCopy(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (type == QtWarningMsg && qstrcmp(context.category, "qt.qpa.clipboard") == 0)
+    if (qstrcmp(context.category, "qt.qpa.clipboard") == 0 ||
+        message.startsWith(QLatin1String("OleSetClipboard")))
         copyRefused = true;
     else
         otherMessages(type, context, message);
 }
 
-// Qt stamps a copy with the time of the last event it handled. On X11 a copy stamped before
-// another program took the clipboard, while the lines were being built, is refused, and Qt only
-// warns. The events that arrived meanwhile bring that time up to date; the copy is then made once
-// more, and only Qt's own report of a second refusal is shown.
+// The run's copy, made again, for about a second, while the window system refuses it because
+// another program has the clipboard just then. On X11, Qt stamps a copy with the time of the last
+// event it handled, and one stamped before another program took the clipboard, while the lines
+// were being built, is refused. On Windows, a program that holds the clipboard open (clipboard
+// history, remote desktop, a clipboard manager) makes the copy fail, and one that took it during
+// the run holds it open until this window has handled its messages. The events handled between
+// tries bring the time stamp up to date and let those messages through. Only the last refusal
+// is reported, in Qt's own words.
 void copyToClipboard(QTextBrowser *view)
 {
-    copyRefused = false;
-    otherMessages = qInstallMessageHandler(noteRefusedCopy);
-    view->copy();
-    qInstallMessageHandler(otherMessages);
-    if (copyRefused) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const QDeadlineTimer deadline(1000);
+    do {
+        copyRefused = false;
+        otherMessages = qInstallMessageHandler(noteRefusedCopy);
         view->copy();
-    }
+        qInstallMessageHandler(otherMessages);
+        if (!copyRefused)
+            return;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    } while (!deadline.hasExpired());
+    view->copy();
 }
 
 } // namespace

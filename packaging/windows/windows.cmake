@@ -29,6 +29,35 @@ set_source_files_properties(${rc} DIRECTORY ${PROJECT_SOURCE_DIR}/app
 target_sources(numconst PRIVATE ${rc})
 add_dependencies(numconst numconst_icon)
 
+# Windows looks for a DLL that is not among its KnownDLLs in the exe's own folder first, where
+# someone else may have put one of the same name. numconst.exe therefore delay-loads those that
+# it needs, and its entry point (app/windows_entry.cpp) first makes Windows look for every DLL
+# loaded by name in its system folder only. Their delay-load import libraries, made from
+# MinGW-w64's usual ones, come first and whole on the link line, so that they, not the usual ones,
+# provide those DLLs' functions.
+set(NUMCONST_DELAY_LOADED dwmapi netapi32 userenv uxtheme version winmm wtsapi32)
+foreach(dll IN LISTS NUMCONST_DELAY_LOADED)
+    find_library(NUMCONST_IMPORT_${dll} lib${dll}.a REQUIRED)
+    execute_process(COMMAND ${CMAKE_NM} ${NUMCONST_IMPORT_${dll}} OUTPUT_VARIABLE symbols)
+    string(REGEX MATCHALL " I __imp_[^\n]+" functions "${symbols}")
+    list(TRANSFORM functions REPLACE " I __imp_" "")
+    list(REMOVE_DUPLICATES functions)
+    string(REPLACE ";" "\n" functions "${functions}")
+    set(delay ${CMAKE_CURRENT_BINARY_DIR}/delay/lib${dll}.a)
+    file(WRITE ${delay}.def "LIBRARY ${dll}.dll\nEXPORTS\n${functions}\n")
+    execute_process(COMMAND ${CMAKE_DLLTOOL} --input-def ${delay}.def --output-delaylib ${delay}
+        RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "dlltool made no delay-load library for ${dll}.dll: ${failed}")
+    endif()
+    list(APPEND delay_libraries ${delay})
+endforeach()
+list(JOIN delay_libraries " " delay_libraries)
+target_link_options(numconst PRIVATE
+    "SHELL:-Wl,--whole-archive ${delay_libraries} -Wl,--no-whole-archive")
+target_sources(numconst PRIVATE ${PROJECT_SOURCE_DIR}/app/windows_entry.cpp)
+target_link_options(numconst PRIVATE -Wl,--entry=numconstStartup)
+
 # Kept beside the Qt that scripts/windows builds.
 set(NUMCONST_QT_LICENSES "${Qt5_DIR}/../../../licenses" CACHE PATH
     "Qt's licences and where its source is, for a Qt linked statically")
@@ -48,14 +77,32 @@ endif()
 file(STRINGS ${NUMCONST_QT_LICENSES}/SOURCE qt_source)
 list(GET qt_source 0 NUMCONST_QT_SOURCE)
 list(GET qt_source 1 NUMCONST_QT_OPTIONS)
-configure_file(windows/README.txt.in README.txt @ONLY)
-configure_file(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt COPYONLY)
+if(NUMCONST_HOMEPAGE)
+    set(NUMCONST_RELEASES_AT "numconst's releases, with that source, are at\n    ${NUMCONST_HOMEPAGE}\n")
+endif()
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE NUMCONST_LICENSE)
+
+# Windows' text files end their lines with CR LF: Notepad before Windows 10 1809 shows a text
+# whose lines end with LF alone as one line.
+configure_file(windows/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
+configure_file(windows/LICENSE.txt.in LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+function(numconst_windows_text source destination)
+    file(READ ${source} text)
+    string(REGEX REPLACE "\r?\n" "\r\n" text "${text}")
+    file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${destination} "${text}")
+endfunction()
+file(GLOB_RECURSE qt_licenses RELATIVE ${NUMCONST_QT_LICENSES} ${NUMCONST_QT_LICENSES}/*)
+foreach(text IN LISTS qt_licenses)
+    numconst_windows_text(${NUMCONST_QT_LICENSES}/${text} licenses/Qt/${text})
+endforeach()
+numconst_windows_text(${NUMCONST_MINGW_NOTICES} licenses/MinGW-w64/copyright.txt)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
     DESTINATION .)
-install(DIRECTORY ${NUMCONST_QT_LICENSES}/ DESTINATION licenses/Qt)
-install(FILES ${NUMCONST_MINGW_NOTICES} DESTINATION licenses/MinGW-w64 RENAME copyright.txt)
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/ DESTINATION source
-    REGEX "^${PROJECT_SOURCE_DIR}/(build|\\.git)$" EXCLUDE)
+install(DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/licenses DESTINATION .)
+# numconst's own source: the files that git tracks (see source.cmake).
+install(CODE "set(NUMCONST_SOURCE_DIR [[${PROJECT_SOURCE_DIR}]])
+    set(NUMCONST_BINARY_DIR [[${PROJECT_BINARY_DIR}]])")
+install(SCRIPT windows/source.cmake)
 
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_SYSTEM_NAME win64)

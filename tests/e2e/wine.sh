@@ -1,6 +1,7 @@
 # Windows for e2e.sh: numconst.exe under Wine, in a Wine prefix of its own, on the X server of
 # x11.sh with a German keymap, so that ß is typed from a key of its own, and Windows' display
-# scale at x11.sh's 150 % (144 dots per inch).
+# scale at 150 % (144 dots per inch).
+xft_dpi=144
 source "$(dirname "${BASH_SOURCE[0]}")/x11.sh"
 eval "x11_$(declare -f server_start)"
 
@@ -12,8 +13,27 @@ server_start() {
     timeout 20 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
         /d $((96 * scale / 100)) /f >/dev/null
 }
-app_start() { wine "$@" 2>"$work/stderr" & app=$!; }
+# planted_dll.dll, in HELPER, leaves a trace when it is loaded. numconst.exe runs from a folder that
+# is also the current one, beside copies of it named after each DLL that it loads from outside
+# Windows' KnownDLLs, which Wine is told to prefer to its own: none may run. (Not version.dll or
+# msimg32.dll: Wine's own user32 imports the one, and its uxtheme delay-loads the other, from the
+# exe's folder, which Windows does not do for its own DLLs.)
+planted=(dwmapi netapi32 userenv uxtheme winmm wtsapi32 d3d9 dwrite opengl32)
+app_start() {
+    cp "$1" "$work" && cd "$work"
+    for dll in "${planted[@]}"; do cp "$helper/planted_dll.dll" "$dll.dll"; done
+    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;$(IFS=, && echo "${planted[*]}")=n,b" \
+        wine "./${1##*/}" "${@:2}" 2>"$work/stderr" &
+    app=$!
+}
 server_stop() { wineserver -k; }
+# Here the clipboard's formats are given out by Wine's own clipboard manager. The run is under way
+# once numconst's window leaves a message unanswered, which busy_window.exe, in HELPER, waits for.
+generate_and_take_clipboard() {
+    timeout 30 wine "$helper/busy_window.exe" >"$work/busy" &
+    local busy=$!
+    within 20 grep -q ready "$work/busy" && press Return && wait $busy && hold_clipboard 'taken'
+}
 
 # Windows takes a character that no key makes, such as the full-width comma, from an input method,
 # which hands the field finished text. Here an ASCII comma, which separates the same, stands in;

@@ -1,7 +1,8 @@
 # X11 for e2e.sh: Xvfb with openbox, keys through XTEST (xdotool), the clipboard through xclip.
 # The server claims 160 dots per inch, yet only the desktop's Xft.dpi sets the display's scale:
 # without one the window is 800 x 600 pixels, at Xft.dpi 144 (150 %) 1200 x 900.
-scale=$((${helper:-96} * 100 / 96))
+xft_dpi=${xft_dpi-$helper}
+scale=$((${xft_dpi:-96} * 100 / 96))
 
 server_start() {
     # -noreset: otherwise the server resets when its first client leaves, and later ones fail.
@@ -9,7 +10,7 @@ server_start() {
     within 10 test -s "$work/display"
     export DISPLAY=:$(cat "$work/display") XDG_RUNTIME_DIR=$work
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_SESSION_TYPE
-    [[ -z $helper ]] || xrdb -merge <<<"Xft.dpi: $helper"
+    [[ -z $xft_dpi ]] || xrdb -merge <<<"Xft.dpi: $xft_dpi"
     # xdotool types a character missing from the keymap by remapping a key for a moment, which
     # races with the application reading that key. Map every character typed here beforehand.
     xmodmap -e 'keycode 247 = ssharp' -e 'keycode 248 = 0x100ff0c'
@@ -25,6 +26,12 @@ window_size() { xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p
 press() { xdotool key "$@"; }
 type_text() { xdotool type -- "$1"; }
 clipboard() { timeout 5 xclip -selection clipboard -o 2>/dev/null; }
-clipboard_formats() { xclip -selection clipboard -o -t TARGETS >/dev/null 2>&1; }
 hold_clipboard() { xclip -selection clipboard -i -quiet < <(printf '%s' "$1") >/dev/null 2>&1 & }
+# Presses Return, then takes the clipboard once that run is under way, which it is while numconst,
+# which holds the clipboard now, leaves a request for its formats unanswered for a tenth of a second.
+generate_and_take_clipboard() {
+    press Return
+    within 10 eval 'xclip -selection clipboard -o -t TARGETS &>/dev/null & sleep 0.1 && kill -0 $!' &&
+        hold_clipboard 'taken'
+}
 close_window() { wmctrl -i -c "$window"; } # openbox then sends WM_DELETE_WINDOW

@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# Builds the .deb of a built tree and runs lintian on it, which also fails a package whose
-# dependencies were not read from the binary, then checks the desktop entry, the metainfo and the
-# manual page in it with their own validators.
+# Makes the .deb of a built tree, in that tree, as `cpack -G DEB` there does, and checks it: the
+# files it holds, lintian (which also fails a package whose dependencies were not read from the
+# binary), and the desktop entry, the metainfo and the manual page with their own validators.
 # Usage: deb.sh BUILD_DIR
 set -euo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export TMPDIR=$work # where lintian leaves caches of its own
-cpack -G DEB --config "$1/CPackConfig.cmake" -B "$work" >"$work/log" || { cat "$work/log"; exit 1; }
-lintian --fail-on error,warning "$work"/numconst_*.deb 2>/dev/null
-dpkg-deb -x "$work"/numconst_*.deb "$work/root"
+(cd "$1" && cpack -G DEB) >"$work/log" || { cat "$work/log"; exit 1; }
+deb=$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' "$work/log")
+lintian --fail-on error,warning "$deb" 2>/dev/null
+dpkg-deb -x "$deb" "$work/root"
+(cd "$work/root/usr" && find . -type f | sort) | diff - <(printf './%s\n' bin/numconst \
+    share/{applications/numconst.desktop,doc/numconst/{changelog.gz,copyright}} \
+    share/icons/hicolor/scalable/apps/numconst.svg share/man/man1/numconst.1.gz \
+    share/metainfo/org.numconst.numconst.metainfo.xml)
 desktop-file-validate "$work/root/usr/share/applications/numconst.desktop"
 appstreamcli validate --no-net "$work"/root/usr/share/metainfo/*.metainfo.xml
 mandoc -T lint -W warning "$work/root/usr/share/man/man1/numconst.1.gz"
