@@ -2,7 +2,7 @@
 
 # To build and run numconst: the CJK font shows the button's Chinese label, and the Wayland
 # plugin lets Qt open its window in a Wayland session.
-build_packages=(cmake make g++ qtbase5-dev qtwayland5 fonts-wqy-microhei)
+build_packages=(cmake make g++ qtbase5-dev libx11-dev qtwayland5 fonts-wqy-microhei)
 # What the tests add: Qt 6, an X server and a Wayland compositor with input and clipboard
 # tools, package and manual-page checkers, libFuzzer.
 test_packages=(qt6-base-dev qt6-wayland xvfb openbox x11-xserver-utils xdotool xclip wmctrl

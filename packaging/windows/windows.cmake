@@ -1,6 +1,6 @@
-# numconst.exe's icon, manifest and version information, and what the installer and the ZIP
-# hold: the exe with its licence, a short readme, the licences of the code linked into it, and
-# numconst's own source for relinking.
+# numconst.exe's icon, manifest and version information, the DLLs it delay-loads, and what the
+# installer and the ZIP hold: the exe with a short readme, the licences of the code linked into
+# it, and numconst's own source for relinking.
 cmake_minimum_required(VERSION 3.18) # set_source_files_properties(DIRECTORY)
 
 # The icon, as resource IDI_ICON1 beside the version information: Windows shows it for the file
@@ -78,19 +78,22 @@ file(STRINGS ${NUMCONST_QT_LICENSES}/SOURCE qt_source)
 list(GET qt_source 0 NUMCONST_QT_SOURCE)
 list(GET qt_source 1 NUMCONST_QT_OPTIONS)
 if(NUMCONST_HOMEPAGE)
-    set(NUMCONST_RELEASES_AT "numconst's releases, with that source, are at\n    ${NUMCONST_HOMEPAGE}\n")
+    set(NUMCONST_RELEASES_AT
+        "numconst's releases, with that source, are at\n    ${NUMCONST_HOMEPAGE}\n")
 endif()
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE NUMCONST_LICENSE)
 
 # Windows' text files end their lines with CR LF: Notepad before Windows 10 1809 shows a text
 # whose lines end with LF alone as one line.
-configure_file(windows/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
-configure_file(windows/LICENSE.txt.in LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
 function(numconst_windows_text source destination)
     file(READ ${source} text)
     string(REGEX REPLACE "\r?\n" "\r\n" text "${text}")
     file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${destination} "${text}")
 endfunction()
+foreach(text README.txt LICENSE.txt)
+    configure_file(windows/${text}.in ${text}.in @ONLY)
+    numconst_windows_text(${CMAKE_CURRENT_BINARY_DIR}/${text}.in ${text})
+endforeach()
 file(GLOB_RECURSE qt_licenses RELATIVE ${NUMCONST_QT_LICENSES} ${NUMCONST_QT_LICENSES}/*)
 foreach(text IN LISTS qt_licenses)
     numconst_windows_text(${NUMCONST_QT_LICENSES}/${text} licenses/Qt/${text})

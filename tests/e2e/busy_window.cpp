@@ -5,25 +5,15 @@
 
 #include <cstdio>
 
-namespace {
-
-bool answers(HWND window)
-{
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 100, &result) != 0;
-}
-
-} // namespace
-
 int main()
 {
     const HWND window = FindWindowW(nullptr, L"MainWindow");
-    if (!window || !answers(window))
-        return 1;
-    std::puts("ready");
-    std::fflush(stdout);
-    for (int tries = 0; answers(window); ++tries, Sleep(10))
-        if (tries == 2000)
-            return 1;
-    return 0;
+    DWORD_PTR result = 0;
+    for (int tries = 0; tries < 2000; ++tries, Sleep(10)) {
+        if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 100, &result))
+            return tries == 0;
+        if (tries == 0 && std::puts("ready") >= 0)
+            std::fflush(stdout);
+    }
+    return 1;
 }

@@ -14,8 +14,8 @@ within() { # SECONDS COMMAND...: runs COMMAND until it succeeds, for at most SEC
 }
 
 # The display server's own file sets the display's scale in percent and defines server_start,
-# app_start (sets $app), window_ready, window_size, press, type_text, clipboard, hold_clipboard
-# and close_window, and may define server_stop.
+# app_start (sets $app), window_ready, window_size, press, type_text, clipboard, hold_clipboard,
+# close_window and, but for Wayland, generate_and_take_clipboard, and may define server_stop.
 helper=${3:-}
 source "$(dirname "$0")/$1.sh"
 server_start
@@ -61,8 +61,7 @@ if [[ $1 != wayland ]]; then
     press Tab Tab ctrl+v Return
     lines=$(seq 20000 | sed 's/.*/private static final int NUM_& = &;/')
     expect 'a long list pasted into the field' "$lines"
-    check 'another client took the clipboard while it was generated again' \
-        generate_and_take_clipboard
+    check 'another client took the clipboard while it ran again' generate_and_take_clipboard
     expect 'the lines on the clipboard all the same' "$lines"
     press Tab
 fi
