@@ -2,15 +2,14 @@
 # Makes the .deb of a built tree, in that tree, as `cpack -G DEB` there does, and checks it: the
 # files it holds, lintian (which also fails a package whose dependencies were not read from the
 # binary), and the desktop entry, the metainfo and the manual page with their own validators.
-# Usage: deb.sh BUILD_DIR
+# Usage: deb.sh BUILD_DIR VERSION
 set -euo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export TMPDIR=$work # where lintian leaves caches of its own
 (cd "$1" && cpack -G DEB) >"$work/log" || { cat "$work/log"; exit 1; }
-deb=$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' "$work/log")
-lintian --fail-on error,warning "$deb" 2>/dev/null
-dpkg-deb -x "$deb" "$work/root"
+lintian --fail-on error,warning "$1"/numconst_"$2"_*.deb 2>/dev/null
+dpkg-deb -x "$1"/numconst_"$2"_*.deb "$work/root"
 (cd "$work/root/usr" && find . -type f | sort) | diff - <(printf './%s\n' bin/numconst \
     share/{applications/numconst.desktop,doc/numconst/{changelog.gz,copyright}} \
     share/icons/hicolor/scalable/apps/numconst.svg share/man/man1/numconst.1.gz \
