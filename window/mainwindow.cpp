@@ -23,8 +23,8 @@ QtMessageHandler otherMessages = nullptr;
 
 void noteRefusedCopy(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (qstrcmp(context.category, "qt.qpa.clipboard") == 0 ||
-        message.startsWith(QLatin1String("OleSetClipboard")))
+    if ((type == QtWarningMsg && qstrcmp(context.category, "qt.qpa.clipboard") == 0) ||
+        (type == QtCriticalMsg && message.startsWith(QLatin1String("OleSetClipboard"))))
         copyRefused = true;
     else
         otherMessages(type, context, message);
