@@ -13,11 +13,11 @@ server_start() {
     timeout 20 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
         /d $((96 * scale / 100)) /f >/dev/null
 }
-# libplanted_dll.dll, in HELPER, leaves a trace when it is loaded. numconst.exe runs from a folder that
-# is also the current one, beside copies of it named after each DLL that it loads from outside
-# Windows' KnownDLLs, which Wine is told to prefer to its own: none may run. (Not version.dll or
-# msimg32.dll: Wine's own user32 imports the one, and its uxtheme delay-loads the other, from the
-# exe's folder, which Windows does not do for its own DLLs.)
+# libplanted_dll.dll, in HELPER, leaves a trace when it is loaded. numconst.exe runs from a folder
+# that is also the current one, beside copies of it named after each DLL that it loads from
+# outside Windows' KnownDLLs, which Wine is told to prefer to its own: none may run. (Not
+# version.dll or msimg32.dll: Wine's own user32 imports the one, and its uxtheme delay-loads the
+# other, from the exe's folder, which Windows does not do for its own DLLs.)
 planted=(dwmapi netapi32 userenv uxtheme winmm wtsapi32 d3d9 dwrite opengl32)
 app_start() {
     cp "$1" "$work" && cd "$work"
