@@ -28,10 +28,11 @@ type_text() { xdotool type -- "$1"; }
 clipboard() { timeout 5 xclip -selection clipboard -o 2>/dev/null; }
 hold_clipboard() { xclip -selection clipboard -i -quiet < <(printf '%s' "$1") >/dev/null 2>&1 & }
 # Presses Return, then takes the clipboard once that run is under way, which it is while numconst,
-# which holds the clipboard now, leaves a request for its formats unanswered for a tenth of a second.
+# which holds the clipboard now, leaves a request for its formats unanswered for a tenth of a
+# second.
 generate_and_take_clipboard() {
     press Return
-    within 10 eval 'xclip -selection clipboard -o -t TARGETS &>/dev/null & sleep 0.1 && kill -0 $!' &&
-        hold_clipboard 'taken'
+    within 10 eval 'xclip -selection clipboard -o -t TARGETS &>/dev/null & sleep 0.1 &&
+        kill -0 $!' && hold_clipboard 'taken'
 }
 close_window() { wmctrl -i -c "$window"; } # openbox then sends WM_DELETE_WINDOW
