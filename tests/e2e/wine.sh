@@ -27,10 +27,12 @@ app_start() {
     app=$!
 }
 server_stop() { wineserver -k; }
-# Here the clipboard's formats are given out by Wine's own clipboard manager. The run is under way
-# once numconst's window leaves a message unanswered, which busy_window.exe, in HELPER, waits for.
+# Wine's own clipboard manager passes the clipboard between X11 and Windows, and gives out its
+# formats. wine_probe.exe, in HELPER, tells whether Windows' clipboard holds what was put on X11's,
+# and, while numconst's window leaves a message unanswered, that a run is under way.
+pasteable() { timeout 20 wine "$helper/wine_probe.exe" "$1"; }
 generate_and_take_clipboard() {
-    timeout 30 wine "$helper/busy_window.exe" >"$work/busy" &
+    timeout 30 wine "$helper/wine_probe.exe" >"$work/busy" &
     local busy=$!
     within 20 grep -q ready "$work/busy" && press Return && wait $busy && hold_clipboard 'taken'
 }

@@ -26,6 +26,7 @@ window_size() { xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p
 press() { xdotool key "$@"; }
 type_text() { xdotool type -- "$1"; }
 clipboard() { timeout 5 xclip -selection clipboard -o 2>/dev/null; }
+pasteable() { [[ $(clipboard | head -c ${#1}) == "$1" ]]; } # TEXT: numconst would paste it
 hold_clipboard() { xclip -selection clipboard -i -quiet < <(printf '%s' "$1") >/dev/null 2>&1 & }
 # Presses Return, then takes the clipboard once that run is under way, which it is while numconst,
 # which holds the clipboard now, leaves a request for its formats unanswered for a tenth of a
