@@ -45,13 +45,16 @@ foreach(dll IN LISTS NUMCONST_DELAY_LOADED)
     string(REPLACE ";" "\n" functions "${functions}")
     set(delay ${CMAKE_CURRENT_BINARY_DIR}/delay/lib${dll}.a)
     file(WRITE ${delay}.def "LIBRARY ${dll}.dll\nEXPORTS\n${functions}\n")
-    execute_process(COMMAND ${CMAKE_DLLTOOL} --input-def ${delay}.def --output-delaylib ${delay}
-        RESULT_VARIABLE failed)
+    # dlltool leaves its temporary files behind: in a folder of the build's own, removed below.
+    file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/delay/tmp)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env TMPDIR=${CMAKE_CURRENT_BINARY_DIR}/delay/tmp
+        ${CMAKE_DLLTOOL} --input-def ${delay}.def --output-delaylib ${delay} RESULT_VARIABLE failed)
     if(failed)
         message(FATAL_ERROR "dlltool made no delay-load library for ${dll}.dll: ${failed}")
     endif()
     list(APPEND delay_libraries ${delay})
 endforeach()
+file(REMOVE_RECURSE ${CMAKE_CURRENT_BINARY_DIR}/delay/tmp)
 list(JOIN delay_libraries " " delay_libraries)
 target_link_options(numconst PRIVATE
     "SHELL:-Wl,--whole-archive ${delay_libraries} -Wl,--no-whole-archive")
