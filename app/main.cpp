@@ -29,7 +29,7 @@ void endProcessIfTeardownHangs(int result)
 
 // Sizes in the desktop's own units at any display scale, as Qt 6 does by default: a 150 % display
 // gets a window of 1200 x 900 pixels, not 800 x 600 ones with text 1.5 times as large.
-void scaleWithTheDisplay()
+void scaleWithTheDisplay([[maybe_unused]] int argc, [[maybe_unused]] char *argv[])
 {
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
@@ -41,7 +41,7 @@ void scaleWithTheDisplay()
 #endif
 #endif
 #ifdef NUMCONST_QT5_X11
-    scaleByTheDesktopDpiOnly();
+    scaleByTheDesktopDpiOnly(argc, argv);
 #endif
 }
 
@@ -49,7 +49,7 @@ void scaleWithTheDisplay()
 
 int main(int argc, char *argv[])
 {
-    scaleWithTheDisplay();
+    scaleWithTheDisplay(argc, argv);
     QApplication application(argc, argv);
     int result = 0;
     {

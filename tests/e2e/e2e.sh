@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Drives the built numconst on a private display server from the keyboard alone, as a user would,
 # and reads the clipboard from another client.
-# Usage: e2e.sh x11|wayland|wine EXECUTABLE [HELPER]. X11's HELPER is the desktop's Xft.dpi (none
-# by default); Wayland's a library to preload into numconst, which then blocks its teardown;
-# Wine's the folder of its helper programs.
+# Usage: e2e.sh x11|wayland|wine EXECUTABLE [HELPER]. X11's HELPER is the desktop's Xft.dpi;
+# Wayland's a library to preload into numconst, which then blocks its teardown; Wine's the folder
+# of its helper programs.
 set -euo pipefail
 work=$(mktemp -d)
 trap '{ type -t server_stop && server_stop; kill $(jobs -p); } >/dev/null 2>&1

@@ -1,8 +1,8 @@
 # X11 for e2e.sh: Xvfb with openbox, keys through XTEST (xdotool), the clipboard through xclip.
-# The server claims 160 dots per inch, yet only the desktop's Xft.dpi sets the display's scale:
-# without one the window is 800 x 600 pixels, at Xft.dpi 144 (150 %) 1200 x 900.
+# The server claims 160 dots per inch, yet only the desktop's Xft.dpi sets the display's scale: at
+# 0, which Qt takes as none, the window is 800 x 600 pixels, at 144 (150 %) 1200 x 900.
 xft_dpi=${xft_dpi-$helper}
-scale=$((${xft_dpi:-96} * 100 / 96))
+scale=$(((xft_dpi > 0 ? xft_dpi : 96) * 100 / 96))
 
 server_start() {
     # -noreset: otherwise the server resets when its first client leaves, and later ones fail.
@@ -10,14 +10,22 @@ server_start() {
     within 10 test -s "$work/display"
     export DISPLAY=:$(cat "$work/display") XDG_RUNTIME_DIR=$work
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_SESSION_TYPE
-    [[ -z $xft_dpi ]] || xrdb -merge <<<"Xft.dpi: $xft_dpi"
+    xrdb -merge <<<"Xft.dpi: $xft_dpi"
     # xdotool types a character missing from the keymap by remapping a key for a moment, which
     # races with the application reading that key. Map every character typed here beforehand.
     xmodmap -e 'keycode 247 = ssharp' -e 'keycode 248 = 0x100ff0c'
     openbox --startup "touch $work/wm-ready" >/dev/null 2>&1 &
     within 10 test -e "$work/wm-ready"
 }
-app_start() { "$@" 2>"$work/stderr" & app=$!; }
+# Without a desktop DPI, numconst starts as a Wayland session sends Qt programs to X11, and is
+# given its display as an option.
+app_start() {
+    local run=("$@")
+    ((xft_dpi > 0)) || run=(env -u DISPLAY XDG_SESSION_TYPE=wayland QT_QPA_PLATFORM=xcb "$1"
+        -display "$DISPLAY" "${@:2}")
+    "${run[@]}" 2>"$work/stderr" &
+    app=$!
+}
 window_ready() { # shown, and holding the keyboard focus
     window=$(xdotool search --onlyvisible --name '^MainWindow$' 2>/dev/null | head -n 1) &&
         { [[ $(xdotool getactivewindow) == "$window" ]] || ! xdotool windowactivate "$window"; }
