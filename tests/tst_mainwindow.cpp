@@ -11,6 +11,8 @@ private Q_SLOTS:
     void form_data();
     void form();
     void viewEndsAtLastLine();
+    void clipboardFormats_data();
+    void clipboardFormats();
 };
 
 // What the form fixes and no run from the keyboard shows, one row each: the value read from a
@@ -41,20 +43,52 @@ void MainWindowTest::form()
     QCOMPARE(actual, expected);
 }
 
-// Like QTextEdit::append into a freshly cleared view, a run leaves the view at its last line.
+// Like QTextEdit::append into a freshly cleared view, a run leaves the view at its last line, once
+// it is laid out.
 void MainWindowTest::viewEndsAtLastLine()
 {
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *field = window.findChild<QLineEdit *>(QStringLiteral("lineEdit"));
-    field->setText(QStringLiteral(",").repeated(99));
+    window.findChild<QLineEdit *>(QStringLiteral("lineEdit"))
+        ->setText(QStringLiteral(",").repeated(99));
     QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("pushButton")),
                       Qt::LeftButton);
     const QScrollBar *bar =
         window.findChild<QTextBrowser *>(QStringLiteral("textBrowser"))->verticalScrollBar();
-    QVERIFY(bar->maximum() > 0);
-    QCOMPARE(bar->value(), bar->maximum());
+    QTRY_VERIFY(bar->maximum() > 0 && bar->value() == bar->maximum());
+}
+
+// Each format of the run's copy is the one that Qt's own copy of the same view gives.
+void MainWindowTest::clipboardFormats_data()
+{
+    QTest::addColumn<QString>("format");
+    QTextEdit view(QStringLiteral("x"));
+    view.selectAll();
+    view.copy();
+    const QStringList formats = QGuiApplication::clipboard()->mimeData()->formats();
+    for (const QString &format : formats)
+        QTest::newRow(qPrintable(format)) << format;
+}
+
+void MainWindowTest::clipboardFormats()
+{
+    QFETCH(QString, format);
+    MainWindow window;
+    window.findChild<QLineEdit *>(QStringLiteral("lineEdit"))
+        ->setText(QString::fromUtf16(u"<b>&amp;</b>,a\u00A0b\u2028c，,"));
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("pushButton")),
+                      Qt::LeftButton);
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    const QStringList formats = copied->formats();
+    const QByteArray ours = copied->data(format);
+    QTextBrowser qts;
+    qts.setDocument(
+        window.findChild<QTextBrowser *>(QStringLiteral("textBrowser"))->document()->clone(&qts));
+    qts.selectAll();
+    qts.copy();
+    QCOMPARE(formats, QGuiApplication::clipboard()->mimeData()->formats());
+    QCOMPARE(ours, QGuiApplication::clipboard()->mimeData()->data(format));
 }
 
 QTEST_MAIN(MainWindowTest)

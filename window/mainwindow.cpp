@@ -2,12 +2,11 @@
 
 #include "declarations.h"
 #include "mainwindowform.h"
+#include "outputview.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QLineEdit>
-#include <QScrollBar>
-#include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -15,20 +14,25 @@
 
 namespace {
 
-// While the view copies: whether Qt reported that the window system refused the copy, which it
-// does only in a message: X11's clipboard in a category of its own, Windows' with the
-// OleSetClipboard call that failed.
-bool copyRefused = false;
+// Qt reports that the window system refused a copy only in a message: X11's clipboard in a
+// category of its own, Windows' with the OleSetClipboard call that failed. The handler that notes
+// it is installed once, before main and so before any other thread exists, and notes only the
+// messages of the thread that copies, while it copies; it passes every other message on.
+thread_local bool copying = false;
+thread_local bool copyRefused = false;
 QtMessageHandler otherMessages = nullptr;
 
 void noteRefusedCopy(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if ((type == QtWarningMsg && qstrcmp(context.category, "qt.qpa.clipboard") == 0) ||
-        (type == QtCriticalMsg && message.startsWith(QLatin1String("OleSetClipboard"))))
+    if (copying &&
+        ((type == QtWarningMsg && qstrcmp(context.category, "qt.qpa.clipboard") == 0) ||
+         (type == QtCriticalMsg && message.startsWith(QLatin1String("OleSetClipboard")))))
         copyRefused = true;
     else
         otherMessages(type, context, message);
 }
+
+const bool refusedCopiesNoted = (otherMessages = qInstallMessageHandler(noteRefusedCopy));
 
 // The run's copy, made again, for about a second, while the window system refuses it because
 // another program has the clipboard just then. On X11, Qt stamps a copy with the time of the last
@@ -43,9 +47,9 @@ void copyToClipboard(QTextBrowser *view)
     const QDeadlineTimer deadline(1000);
     do {
         copyRefused = false;
-        otherMessages = qInstallMessageHandler(noteRefusedCopy);
+        copying = true;
         view->copy();
-        qInstallMessageHandler(otherMessages);
+        copying = false;
         if (!copyRefused)
             return;
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -86,29 +90,24 @@ void MainWindow::on_pushButton_clicked()
 
 void MainWindow::generate()
 {
-    QTextBrowser *view = form->textBrowser;
+    OutputView *view = form->textBrowser;
     view->clear();
     const QStringList tokens = splitValues(form->lineEdit->text());
 
-    // The view lays its lines out once per edit block. A first block of one screenful lets it
-    // show its scroll bar, which narrows the text; the rest is then laid out once, at that width.
-    const auto appendInOneEditBlock = [this, view](QStringList::const_iterator token,
-                                                   QStringList::const_iterator end) {
-        QTextCursor edit(view->document());
-        edit.beginEditBlock();
-        for (; token != end; ++token)
-            appendConstant(*token);
-        edit.endEditBlock();
-    };
-    const int screenful = view->viewport()->height() / view->fontMetrics().lineSpacing() + 1;
-    const auto rest = tokens.size() > screenful ? tokens.cbegin() + screenful : tokens.cend();
-    appendInOneEditBlock(tokens.cbegin(), rest);
-    appendInOneEditBlock(rest, tokens.cend());
-
+    // Filled in one edit block that starts from an empty document, the view lays the lines out in
+    // Qt's own steps, between events and after the copy, not all at once before it. Selecting to
+    // the end lays nothing out either while the block lasts.
+    QTextCursor edit(view->document());
+    edit.beginEditBlock();
+    view->document()->clear();
+    for (const QString &token : tokens)
+        appendConstant(token);
     view->selectAll();
+    edit.endEditBlock();
+
     copyToClipboard(view);
     // Like QTextEdit::append into a freshly cleared view: the view ends at its last line.
-    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+    view->showLastLineOnceLaidOut();
 }
 
 // Plain text, never markup: a token holding tags or entities is shown and copied as typed.

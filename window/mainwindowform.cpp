@@ -1,5 +1,8 @@
 #include "mainwindowform.h"
 
+#include "outputview.h"
+#include "steadycursor.h"
+
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeySequence>
@@ -8,7 +11,6 @@
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QStatusBar>
-#include <QTextBrowser>
 
 #include <limits>
 
@@ -23,7 +25,7 @@ void MainWindowForm::setupForm(QMainWindow *window)
     gridLayout = new QGridLayout(centralwidget);
     gridLayout->setObjectName(QStringLiteral("gridLayout"));
 
-    textBrowser = new QTextBrowser(centralwidget);
+    textBrowser = new OutputView(centralwidget);
     textBrowser->setObjectName(QStringLiteral("textBrowser"));
     gridLayout->addWidget(textBrowser, 1, 0, 1, 2);
 
@@ -39,6 +41,7 @@ void MainWindowForm::setupForm(QMainWindow *window)
     lineEdit->setMinimumSize(QSize(0, 30));
     // QLineEdit's default of 32,767 characters would silently cut a long pasted list.
     lineEdit->setMaxLength(std::numeric_limits<int>::max());
+    new SteadyCursorForLongText(lineEdit);
     gridLayout->addWidget(lineEdit, 0, 0, 1, 2);
 
     window->setCentralWidget(centralwidget);

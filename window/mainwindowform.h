@@ -7,15 +7,15 @@ class QMainWindow;
 class QPushButton;
 class QSpacerItem;
 class QStatusBar;
-class QTextBrowser;
 class QWidget;
+class OutputView;
 
 // Pointers to the window's widgets; Qt's parent-child tree owns them, not this record.
 struct MainWindowForm
 {
     QWidget *centralwidget = nullptr;
     QGridLayout *gridLayout = nullptr;
-    QTextBrowser *textBrowser = nullptr;
+    OutputView *textBrowser = nullptr;
     QPushButton *pushButton = nullptr;
     QSpacerItem *horizontalSpacer = nullptr;
     QLineEdit *lineEdit = nullptr;
