@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Drives the built numconst on a private display server from the keyboard alone, as a user would,
 # and reads the clipboard from another client.
-# Usage: e2e.sh x11|wayland|wine EXECUTABLE [HELPER]. X11's HELPER is the desktop's Xft.dpi;
-# Wayland's a library to preload into numconst, which then blocks its teardown; Wine's the folder
-# of its helper programs.
+# Usage: e2e.sh x11|wayland|wine EXECUTABLE [HELPER] [PRELOAD]. X11's HELPER is the desktop's
+# Xft.dpi, and PRELOAD the library to preload into numconst (tests/e2e/preload.cpp); Wayland's
+# HELPER is that library, which then blocks numconst's teardown; Wine's the folder of its helper
+# programs.
 set -euo pipefail
+export LC_ALL=C.UTF-8 # xdotool and wtype type what is not ASCII only in a UTF-8 locale
 work=$(mktemp -d)
 trap '{ type -t server_stop && server_stop; kill $(jobs -p); } >/dev/null 2>&1
     wait; rm -rf "$work"' EXIT
@@ -17,7 +19,7 @@ within() { # SECONDS COMMAND...: runs COMMAND until it succeeds, for at most SEC
 # app_start (sets $app), window_ready, window_size, press, type_text, clipboard, hold_clipboard,
 # close_window and, but for Wayland, pasteable and generate_and_take_clipboard, and may define
 # server_stop.
-helper=${3:-}
+helper=${3:-} preload=${4:-}
 source "$(dirname "$0")/$1.sh"
 server_start
 app_start "$2" -no-such-option # options that Qt does not know change nothing

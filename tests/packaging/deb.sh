@@ -7,7 +7,8 @@ set -euo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export TMPDIR=$work # where lintian leaves caches of its own
-(cd "$1" && cpack -G DEB) >"$work/log" || { cat "$work/log"; exit 1; }
+# Under the umask 002 that Debian gives users, as under any other.
+(cd "$1" && umask 002 && cpack -G DEB) >"$work/log" || { cat "$work/log"; exit 1; }
 lintian --fail-on error,warning "$1"/numconst_"$2"_*.deb 2>/dev/null
 dpkg-deb -x "$1"/numconst_"$2"_*.deb "$work/root"
 (cd "$work/root/usr" && find . -type f | sort) | diff - <(printf './%s\n' bin/numconst \

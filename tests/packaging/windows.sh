@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Checks numconst.exe and packs and checks its packages, in the build folder, under Wine on an X
 # server. The exe is a GUI program whose imports are all KnownDLLs, and carries its manifest and
-# its icon at every size Windows asks for. The ZIP holds the exe, its readme, the licences and the
-# source that git tracks, and the installer installs the same. It upgrades, reinstalls into another
-# folder and uninstalls, leaving one copy and one entry, then nothing; while numconst runs, it and
-# the registered quiet uninstall fail and change nothing.
+# its icon at every size Windows asks for. Packed again under another umask and time zone, the
+# packages are the same bytes. The ZIP holds the exe, its readme, the licences (among them the
+# notices named below) and the source that git tracks, and the installer installs the same. It
+# upgrades, reinstalls into another folder and uninstalls, leaving one copy and one entry, then
+# nothing; while numconst runs, it and the registered quiet uninstall fail and change nothing,
+# and the quiet uninstall fails, keeping its entry, while another program holds a file open.
 # Usage: windows.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 work=$(mktemp -d)
@@ -28,6 +30,11 @@ sizes=$(identify -format '%w ' "ico:$work/icon.ico")
 touch "$untracked"
 (cd "$1" && cpack -G 'NSIS;ZIP') >"$work/log" || { cat "$work/log" && fail 'packed'; }
 rm "$untracked"
+(cd "$1" && sha256sum "numconst-$3-win64".{exe,zip}) >"$work/SHA256SUMS"
+(umask 002 && TZ=Asia/Tokyo cpack --config "$1/CPackConfig.cmake" -B "$work/again" -G 'NSIS;ZIP') \
+    >"$work/log" || { cat "$work/log" && fail 'packed again'; }
+(cd "$work/again" && sha256sum --quiet -c "$work/SHA256SUMS") ||
+    fail 'packed again under another umask and time zone, the same bytes'
 cpack --config "$1/CPackConfig.cmake" -B "$work/old" -G NSIS -D CPACK_PACKAGE_VERSION=0.9.0 \
     -D CPACK_PACKAGE_FILE_NAME=numconst-0.9.0 >"$work/log" || { cat "$work/log" && fail 'old'; }
 zip=$work/numconst-$3-win64
@@ -36,6 +43,12 @@ zip=$work/numconst-$3-win64
     (cd "$1/packaging" && find ./licenses -type f)
     git -C "$2" ls-files | sed 's|^|./source/|'; } | sort) ]] ||
     fail 'the ZIP holds the exe, its readme, the licences and the tracked source, and no more'
+notices=(MinGW-w64/copyright.txt Qt/{LICENSE.LGPL3,SOURCE} Qt/src/3rdparty/{zlib/LICENSE,pcre2/LICENCE}
+    Qt/src/3rdparty/{libpng/LICENSE,libjpeg/LICENSE,harfbuzz-ng/COPYING,freetype/LICENSE.txt})
+for notice in "${notices[@]}"; do
+    [[ -s $zip/licenses/$notice ]] || fail "the ZIP carries the notice licenses/$notice"
+done
+grep -q winpthreads "$zip/licenses/MinGW-w64/copyright.txt" || fail "winpthreads' notices"
 
 programs='C:\Program Files\numconst' other='C:\numconst'
 folder() { winepath -u "$1" 2>/dev/null; }
@@ -64,6 +77,11 @@ run "$1/${zip##*/}.exe" /S "/D=$other" && installed "$3" "$other" &&
     [[ ! -e $(folder "$programs") ]] || fail 'installed again, into another folder'
 diff -r -x Uninstall.exe "$zip" "$(folder "$other")" || fail 'installed what the ZIP holds'
 
+wine "$1/tests/wine_probe.exe" --hold 'C:\numconst\source\README.md' >"$work/held" &
+for _ in {1..200}; do grep -q holding "$work/held" && break || sleep 0.1; done
+! quiet_uninstall && [[ $(entry) == *"DisplayVersion    REG_SZ    $3"* ]] ||
+    fail 'the quiet uninstall fails, keeping its entry, while another program holds a file open'
+timeout 60 wineserver -k
 quiet_uninstall || fail 'the quiet uninstall ends with 0'
 timeout 60 wineserver -w # and then a copy of it removes the uninstaller
 menu=$(folder 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs')
