@@ -79,15 +79,12 @@ void MainWindowTest::clipboardFormats()
         ->setText(QString::fromUtf16(u"<b>&amp;</b>,a\u00A0b\u2028c，,"));
     QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("pushButton")),
                       Qt::LeftButton);
-    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
-    const QStringList formats = copied->formats();
-    const QByteArray ours = copied->data(format);
+    const QByteArray ours = QGuiApplication::clipboard()->mimeData()->data(format);
     QTextBrowser qts;
     qts.setDocument(
         window.findChild<QTextBrowser *>(QStringLiteral("textBrowser"))->document()->clone(&qts));
     qts.selectAll();
     qts.copy();
-    QCOMPARE(formats, QGuiApplication::clipboard()->mimeData()->formats());
     QCOMPARE(ours, QGuiApplication::clipboard()->mimeData()->data(format));
 }
 

@@ -7,8 +7,6 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QLineEdit>
-#include <QTextCursor>
-#include <QTextDocument>
 
 #include <utility>
 
@@ -93,30 +91,15 @@ void MainWindow::generate()
     OutputView *view = form->textBrowser;
     view->clear();
     const QStringList tokens = splitValues(form->lineEdit->text());
-
-    // Filled in one edit block that starts from an empty document, the view lays the lines out in
-    // Qt's own steps, between events and after the copy, not all at once before it. Selecting to
-    // the end lays nothing out either while the block lasts.
-    QTextCursor edit(view->document());
-    edit.beginEditBlock();
-    view->document()->clear();
     for (const QString &token : tokens)
         appendConstant(token);
-    view->selectAll();
-    edit.endEditBlock();
-
+    view->showAppendedLinesSelected();
     copyToClipboard(view);
     // Like QTextEdit::append into a freshly cleared view: the view ends at its last line.
     view->showLastLineOnceLaidOut();
 }
 
-// Plain text, never markup: a token holding tags or entities is shown and copied as typed.
 void MainWindow::appendConstant(QString token)
 {
-    QTextDocument *document = form->textBrowser->document();
-    QTextCursor end(document);
-    end.movePosition(QTextCursor::End);
-    if (!document->isEmpty())
-        end.insertBlock();
-    end.insertText(constantDeclaration(std::move(token)));
+    form->textBrowser->appendLine(constantDeclaration(std::move(token)));
 }

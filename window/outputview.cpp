@@ -5,11 +5,26 @@
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <QTextDocumentWriter>
 #include <QTextLayout>
 
 namespace {
+
+// The formats of Qt's own copy of a text view's selection, in its order.
+const QStringList &copiedFormats()
+{
+    static const QStringList formats = {
+        QStringLiteral("text/plain"),
+        QStringLiteral("text/html"),
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        QStringLiteral("text/markdown"),
+#endif
+        QStringLiteral("application/vnd.oasis.opendocument.text")
+    };
+    return formats;
+}
 
 // A copy of the view's selection whose formats are those of Qt's own, byte for byte, each made
 // only when it is asked for: HTML, OpenDocument and Markdown take long for a long list, and most
@@ -22,17 +37,7 @@ public:
     {
     }
 
-    QStringList formats() const override
-    {
-        return
-        {
-            QStringLiteral("text/plain"), QStringLiteral("text/html"),
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-                QStringLiteral("text/markdown"),
-#endif
-                QStringLiteral("application/vnd.oasis.opendocument.text")
-        };
-    }
+    QStringList formats() const override { return copiedFormats(); }
 
 protected:
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
@@ -41,7 +46,7 @@ protected:
     QVariant retrieveData(const QString &format, QVariant::Type type) const override
 #endif
     {
-        if (formats().contains(format) && !QMimeData::formats().contains(format))
+        if (copiedFormats().contains(format) && !QMimeData::formats().contains(format))
             const_cast<SelectionMimeData *>(this)->make(format);
         return QMimeData::retrieveData(format, type);
     }
@@ -78,6 +83,29 @@ OutputView::OutputView(QWidget *parent)
     // Connected after QTextEdit's own handler, which sets the scroll bars to the new size.
     connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
             &OutputView::sizeReported);
+}
+
+// Plain text, never markup: a line holding tags or entities is shown and copied as it is.
+void OutputView::appendLine(const QString &line)
+{
+    if (!appended.isEmpty())
+        appended.append(QLatin1Char('\n'));
+    appended.append(line);
+}
+
+// The view's content becomes the lines appended since, whole and selected. Inserted in one edit
+// block that starts from an empty document, they are laid out in Qt's own steps, between events
+// and after the copy, not all at once before it; selecting to the end lays nothing out either
+// while the block lasts.
+void OutputView::showAppendedLinesSelected()
+{
+    QTextCursor edit(document());
+    edit.beginEditBlock();
+    document()->clear();
+    edit.insertText(appended);
+    selectAll();
+    edit.endEditBlock();
+    appended.clear();
 }
 
 // Qt lays out a document filled at once in steps, between events, reporting its size as it grows

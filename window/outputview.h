@@ -3,8 +3,9 @@
 
 #include <QTextBrowser>
 
-// The output view: a text browser whose copy makes each clipboard format only once a program asks
-// for it, and which shows its last line once Qt has laid out the lines that a run put in.
+// The output view: a text browser that takes a run's lines as plain text, all at once, whose copy
+// makes each clipboard format only once a program asks for it, and which shows its last line once
+// Qt has laid out the lines.
 class OutputView : public QTextBrowser
 {
     Q_OBJECT
@@ -12,6 +13,8 @@ class OutputView : public QTextBrowser
 public:
     explicit OutputView(QWidget *parent = nullptr);
 
+    void appendLine(const QString &line);
+    void showAppendedLinesSelected();
     void showLastLineOnceLaidOut();
 
 protected:
@@ -21,6 +24,7 @@ private:
     void sizeReported();
     void showLastLine();
 
+    QString appended;
     bool wholeSizeReported = true;
     bool lastLinePending = false;
 };

@@ -1,14 +1,14 @@
 // Preloaded into numconst by the end-to-end runs, to make two rare moments happen on demand.
+// While the file named by HELD_COPY exists, numconst stops itself as it starts a copy to the
+// clipboard, so that another client can take the clipboard at a moment provably before the copy.
 // With STUCK_TEARDOWN_TRACE set, destroying the application object never ends, as when Qt's
 // Wayland client deadlocks in it; it blocks before Qt's own teardown begins, where that deadlock
 // could come first, and first creates the file so named, so that the test knows the teardown
-// really blocked. With HELD_COPY set, each copy to the clipboard waits at its start while the file
-// so named exists, for at most 20 seconds, creating that name with ".waiting" added: another
-// client can then take the clipboard at a moment provably before numconst's copy.
+// really blocked.
+#include <csignal>
 #include <cstdlib>
 #include <dlfcn.h>
 #include <fcntl.h>
-#include <string>
 #include <unistd.h>
 
 // Declared only to name the functions that numconst calls.
@@ -25,18 +25,11 @@ public:
     ~QGuiApplication();
 };
 
-namespace {
-void create(const std::string &file)
-{
-    close(open(file.c_str(), O_CREAT | O_WRONLY, 0600));
-}
-} // namespace
-
 void QClipboard::setMimeData(QMimeData *data, Mode mode)
 {
-    if (const char *held = std::getenv("HELD_COPY"))
-        for (int tries = 0; tries < 2000 && access(held, F_OK) == 0; ++tries, usleep(10000))
-            create(std::string(held) + ".waiting");
+    const char *held = std::getenv("HELD_COPY");
+    if (held && access(held, F_OK) == 0)
+        raise(SIGSTOP);
     using SetMimeData = void (*)(QClipboard *, QMimeData *, Mode);
     reinterpret_cast<SetMimeData>(
         dlsym(RTLD_NEXT, "_ZN10QClipboard11setMimeDataEP9QMimeDataNS_4ModeE"))(this, data, mode);
@@ -45,7 +38,7 @@ void QClipboard::setMimeData(QMimeData *data, Mode mode)
 QGuiApplication::~QGuiApplication()
 {
     if (const char *trace = std::getenv("STUCK_TEARDOWN_TRACE")) {
-        create(trace);
+        close(open(trace, O_CREAT | O_WRONLY, 0600));
         for (;;)
             pause();
     }

@@ -20,10 +20,9 @@ server_start() {
 # Without a desktop DPI, numconst starts as a Wayland session sends Qt programs to X11, and is
 # given its display as an option.
 app_start() {
-    local run=("$@")
-    ((xft_dpi > 0)) || run=(env -u DISPLAY XDG_SESSION_TYPE=wayland QT_QPA_PLATFORM=xcb "$1"
-        -display "$DISPLAY" "${@:2}")
-    LD_PRELOAD=$preload HELD_COPY=$work/held "${run[@]}" 2>"$work/stderr" &
+    ((xft_dpi > 0)) || set -- env -u DISPLAY XDG_SESSION_TYPE=wayland QT_QPA_PLATFORM=xcb "$1" \
+        -display "$DISPLAY" "${@:2}"
+    LD_PRELOAD=$preload HELD_COPY=$work/held "$@" 2>"$work/stderr" &
     app=$!
 }
 window_ready() { # shown, and holding the keyboard focus
@@ -36,17 +35,17 @@ type_text() { xdotool type -- "$1"; }
 clipboard() { timeout 5 xclip -selection clipboard -o 2>/dev/null; }
 pasteable() { [[ $(clipboard | head -c ${#1}) == "$1" ]]; } # TEXT: numconst would paste it
 hold_clipboard() { xclip -selection clipboard -i -quiet < <(printf '%s' "$1") >/dev/null 2>&1 & }
-# Has another client take the clipboard while a run is under way, before its copy, which the
-# preloaded library holds until the other client answers a request for the clipboard. A request
-# made before that client took it waits for numconst to answer it.
+# Has another client take the clipboard while a run is under way, before its copy, at which the
+# preloaded library stops numconst until the other client answers a request for the clipboard. A
+# request made before that client took it waits for numconst to answer it.
 generate_and_take_clipboard() {
     touch "$work/held"
     press Return
-    within 10 test -e "$work/held.waiting" && hold_clipboard 'taken' &&
-        within 10 eval '{ timeout 20 xclip -selection clipboard -o >"$work/taken" 2>/dev/null & } &&
-            sleep 0.1 && [[ $(<"$work/taken") == taken ]]'
+    within 10 eval '[[ $(ps -o stat= -p $app) == T* ]]' && rm "$work/held" &&
+        hold_clipboard 'taken' && within 10 eval '{ timeout 20 xclip -selection clipboard -o \
+            >"$work/taken" 2>/dev/null & } && sleep 0.1 && [[ $(<"$work/taken") == taken ]]'
     local taken=$?
-    rm "$work/held"
+    kill -CONT "$app"
     return $taken
 }
 close_window() { wmctrl -i -c "$window"; } # openbox then sends WM_DELETE_WINDOW

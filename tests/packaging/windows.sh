@@ -30,10 +30,9 @@ sizes=$(identify -format '%w ' "ico:$work/icon.ico")
 touch "$untracked"
 (cd "$1" && cpack -G 'NSIS;ZIP') >"$work/log" || { cat "$work/log" && fail 'packed'; }
 rm "$untracked"
-(cd "$1" && sha256sum "numconst-$3-win64".{exe,zip}) >"$work/SHA256SUMS"
-(umask 002 && TZ=Asia/Tokyo cpack --config "$1/CPackConfig.cmake" -B "$work/again" -G 'NSIS;ZIP') \
-    >"$work/log" || { cat "$work/log" && fail 'packed again'; }
-(cd "$work/again" && sha256sum --quiet -c "$work/SHA256SUMS") ||
+sums=$(cd "$1" && sha256sum "numconst-$3-win64".{exe,zip})
+(umask 002 && TZ=Asia/Tokyo cpack --config "$1/CPackConfig.cmake" -B "$work/again" -G 'NSIS;ZIP' \
+    >/dev/null && cd "$work/again" && sha256sum --quiet -c <<<"$sums") ||
     fail 'packed again under another umask and time zone, the same bytes'
 cpack --config "$1/CPackConfig.cmake" -B "$work/old" -G NSIS -D CPACK_PACKAGE_VERSION=0.9.0 \
     -D CPACK_PACKAGE_FILE_NAME=numconst-0.9.0 >"$work/log" || { cat "$work/log" && fail 'old'; }
@@ -43,9 +42,8 @@ zip=$work/numconst-$3-win64
     (cd "$1/packaging" && find ./licenses -type f)
     git -C "$2" ls-files | sed 's|^|./source/|'; } | sort) ]] ||
     fail 'the ZIP holds the exe, its readme, the licences and the tracked source, and no more'
-notices=(MinGW-w64/copyright.txt Qt/{LICENSE.LGPL3,SOURCE} Qt/src/3rdparty/{zlib/LICENSE,pcre2/LICENCE}
-    Qt/src/3rdparty/{libpng/LICENSE,libjpeg/LICENSE,harfbuzz-ng/COPYING,freetype/LICENSE.txt})
-for notice in "${notices[@]}"; do
+for notice in Qt/{LICENSE.LGPL3,SOURCE} Qt/src/3rdparty/{zlib/LICENSE,pcre2/LICENCE,libpng/LICENSE,\
+libjpeg/LICENSE,harfbuzz-ng/COPYING,freetype/LICENSE.txt} MinGW-w64/copyright.txt; do
     [[ -s $zip/licenses/$notice ]] || fail "the ZIP carries the notice licenses/$notice"
 done
 grep -q winpthreads "$zip/licenses/MinGW-w64/copyright.txt" || fail "winpthreads' notices"
