@@ -59,6 +59,15 @@ void MainWindowTest::viewEndsAtLastLine()
     QTRY_VERIFY(bar->maximum() > 0 && bar->value() == bar->maximum());
 }
 
+// OpenDocument is a ZIP whose entries carry the time they were written at, in two-second steps.
+static QByteArray withoutZipTimes(QByteArray data)
+{
+    for (const auto &[header, at] : {std::pair{"PK\x03\x04", 10}, {"PK\x01\x02", 12}})
+        for (auto i = data.indexOf(header); i >= 0; i = data.indexOf(header, i + 1))
+            data.replace(i + at, 4, QByteArray(4, '\0'));
+    return data;
+}
+
 // Each format of the run's copy is the one that Qt's own copy of the same view gives.
 void MainWindowTest::clipboardFormats_data()
 {
@@ -79,13 +88,13 @@ void MainWindowTest::clipboardFormats()
         ->setText(QString::fromUtf16(u"<b>&amp;</b>,a\u00A0b\u2028c，,"));
     QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("pushButton")),
                       Qt::LeftButton);
-    const QByteArray ours = QGuiApplication::clipboard()->mimeData()->data(format);
+    const QByteArray ours = withoutZipTimes(QGuiApplication::clipboard()->mimeData()->data(format));
     QTextBrowser qts;
     qts.setDocument(
         window.findChild<QTextBrowser *>(QStringLiteral("textBrowser"))->document()->clone(&qts));
     qts.selectAll();
     qts.copy();
-    QCOMPARE(ours, QGuiApplication::clipboard()->mimeData()->data(format));
+    QCOMPARE(ours, withoutZipTimes(QGuiApplication::clipboard()->mimeData()->data(format)));
 }
 
 QTEST_MAIN(MainWindowTest)
