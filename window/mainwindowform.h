@@ -8,6 +8,7 @@ class QPushButton;
 class QSpacerItem;
 class QStatusBar;
 class QWidget;
+
 class OutputView;
 
 // Pointers to the window's widgets; Qt's parent-child tree owns them, not this record.
