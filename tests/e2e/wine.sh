@@ -28,13 +28,16 @@ app_start() {
 }
 server_stop() { wineserver -k; }
 # Wine's own clipboard manager passes the clipboard between X11 and Windows, and gives out its
-# formats. wine_probe.exe, in HELPER, tells whether Windows' clipboard holds what was put on X11's,
-# and, while numconst's window leaves a message unanswered, that a run is under way.
+# formats. wine_probe.exe, in HELPER, tells whether Windows' clipboard holds what was put on X11's.
 pasteable() { timeout 20 wine "$helper/wine_probe.exe" "$1"; }
+# Has another client take the clipboard after Return, before numconst can copy: numconst is stopped
+# before the key reaches it and goes on once Windows' clipboard holds the other client's text.
 generate_and_take_clipboard() {
-    timeout 30 wine "$helper/wine_probe.exe" >"$work/busy" &
-    local busy=$!
-    within 20 grep -q ready "$work/busy" && press Return && wait $busy && hold_clipboard 'taken'
+    kill -STOP "$app"
+    press Return && hold_clipboard 'taken' && pasteable 'taken'
+    local taken=$?
+    kill -CONT "$app"
+    return $taken
 }
 
 # Windows takes a character that no key makes, such as the full-width comma, from an input method,
