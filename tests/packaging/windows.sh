@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Checks numconst.exe and packs and checks its packages, in the build folder, under Wine on an X
-# server. The exe is a GUI program whose imports are all KnownDLLs, and carries its manifest and
-# its icon at every size Windows asks for. Packed again under another umask and time zone, the
-# packages are the same bytes. The ZIP holds the exe, its readme, the licences (among them the
-# notices named below) and the source that git tracks, and the installer installs the same. It
-# upgrades, reinstalls into another folder and uninstalls, leaving one copy and one entry, then
-# nothing; while numconst runs, it and the registered quiet uninstall fail and change nothing,
-# and the quiet uninstall fails, keeping its entry, while another program holds a file open.
+# server. The exe is a GUI program whose imports are all KnownDLLs, carries its manifest and its
+# icon at every size Windows asks for, and names neither Qt's folder nor the source's. Packed again
+# under another umask and time zone, the packages are the same bytes. The ZIP holds the exe, its
+# readme, the licences (among them the notices named below) and the source that git tracks, and the
+# installer installs the same. It upgrades, reinstalls into another folder and uninstalls, leaving
+# one copy and one entry, then nothing; while numconst runs, it and the registered quiet uninstall
+# fail and change nothing, and the quiet uninstall fails, keeping its entry, while another program
+# holds a file open.
 # Usage: windows.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 work=$(mktemp -d)
@@ -26,6 +27,8 @@ sizes=$(identify -format '%w ' "ico:$work/icon.ico")
 [[ $sizes == '16 20 24 32 40 48 64 256 ' ]] || fail "icon sizes: $sizes"
 [[ $(wrestool -x --raw --type=24 --name=1 "$exe") == *'<supportedOS Id="{8e0f7a12-'* ]] ||
     fail 'a manifest for Windows 10 and 11'
+qt=$(sed -n 's/^CMAKE_PREFIX_PATH:[A-Z]*=//p' "$1/CMakeCache.txt")
+! grep -aqF -e "$qt" -e "$(realpath "$2")" "$exe" || fail 'the exe names no folder of its build'
 
 touch "$untracked"
 (cd "$1" && cpack -G 'NSIS;ZIP') >"$work/log" || { cat "$work/log" && fail 'packed'; }
