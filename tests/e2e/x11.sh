@@ -8,7 +8,8 @@ server_start() {
     # -noreset: otherwise the server resets when its first client leaves, and later ones fail.
     Xvfb -displayfd 3 -noreset -screen 0 2048x1536x24 -dpi 160 3>"$work/display" 2>/dev/null &
     within 10 test -s "$work/display"
-    export DISPLAY=:$(cat "$work/display") XDG_RUNTIME_DIR=$work
+    # A home of its own, where openbox keeps its log and reads no settings of the user's.
+    export DISPLAY=:$(cat "$work/display") XDG_RUNTIME_DIR=$work HOME=$work
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_SESSION_TYPE
     xrdb -merge <<<"Xft.dpi: $xft_dpi"
     # xdotool types a character missing from the keymap by remapping a key for a moment, which
