@@ -61,9 +61,13 @@ target_link_options(numconst PRIVATE
 target_sources(numconst PRIVATE ${PROJECT_SOURCE_DIR}/app/windows_entry.cpp)
 target_link_options(numconst PRIVATE -Wl,--entry=numconstStartup)
 
-# Kept beside the Qt that scripts/windows builds.
-set(NUMCONST_QT_LICENSES "${Qt5_DIR}/../../../licenses" CACHE PATH
+# By default those kept beside the Qt found, which scripts/windows builds: derived each time, so
+# that they follow when another Qt is found.
+set(NUMCONST_QT_LICENSES "" CACHE PATH
     "Qt's licences and where its source is, for a Qt linked statically")
+if(NOT NUMCONST_QT_LICENSES)
+    set(NUMCONST_QT_LICENSES "${Qt5_DIR}/../../../licenses")
+endif()
 if(NOT EXISTS ${NUMCONST_QT_LICENSES}/SOURCE)
     message(FATAL_ERROR "numconst.exe carries Qt, so it must be given with Qt's licences: "
         "NUMCONST_QT_LICENSES (${NUMCONST_QT_LICENSES}) has no SOURCE file.")
