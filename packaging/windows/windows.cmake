@@ -116,6 +116,7 @@ install(SCRIPT windows/source.cmake)
 
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_SYSTEM_NAME win64)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/windows/zipowners.cmake)
 # numconst.exe is stripped when it is linked; stripping it again would stamp it with a new time.
 set(CPACK_STRIP_FILES OFF)
 # The installer comes from NSIS.template.in beside this file.
