@@ -46,15 +46,19 @@ foreach(dll IN LISTS NUMCONST_DELAY_LOADED)
     set(delay ${CMAKE_CURRENT_BINARY_DIR}/delay/lib${dll}.a)
     file(WRITE ${delay}.def "LIBRARY ${dll}.dll\nEXPORTS\n${functions}\n")
     # dlltool leaves its temporary files behind: in a folder of the build's own, removed below.
+    # It names the library's members and symbols after them, by default after the library's path:
+    # named after the DLL, the exe is the same bytes in whatever folder it is built.
     file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/delay/tmp)
     execute_process(COMMAND ${CMAKE_COMMAND} -E env TMPDIR=${CMAKE_CURRENT_BINARY_DIR}/delay/tmp
-        ${CMAKE_DLLTOOL} --input-def ${delay}.def --output-delaylib ${delay} RESULT_VARIABLE failed)
+        ${CMAKE_DLLTOOL} --input-def ${delay}.def --output-delaylib ${delay} --temp-prefix ${dll}
+        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/delay/tmp RESULT_VARIABLE failed)
     if(failed)
         message(FATAL_ERROR "dlltool made no delay-load library for ${dll}.dll: ${failed}")
     endif()
     list(APPEND delay_libraries ${delay})
 endforeach()
 file(REMOVE_RECURSE ${CMAKE_CURRENT_BINARY_DIR}/delay/tmp)
+set_property(TARGET numconst APPEND PROPERTY LINK_DEPENDS ${delay_libraries})
 list(JOIN delay_libraries " " delay_libraries)
 target_link_options(numconst PRIVATE
     "SHELL:-Wl,--whole-archive ${delay_libraries} -Wl,--no-whole-archive")
