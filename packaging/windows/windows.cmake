@@ -46,22 +46,27 @@ foreach(dll IN LISTS NUMCONST_DELAY_LOADED)
     set(delay ${CMAKE_CURRENT_BINARY_DIR}/delay/lib${dll}.a)
     file(WRITE ${delay}.def "LIBRARY ${dll}.dll\nEXPORTS\n${functions}\n")
     # dlltool leaves its temporary files behind: in a folder of the build's own, removed below.
-    # It names the library's members and symbols after them, by default after the library's path:
-    # named after the DLL, the exe is the same bytes in whatever folder it is built.
+    # It names the library's members and symbols after the library's path as it is given: a
+    # relative one, so that the exe is the same bytes in whatever folder it is built.
     file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/delay/tmp)
     execute_process(COMMAND ${CMAKE_COMMAND} -E env TMPDIR=${CMAKE_CURRENT_BINARY_DIR}/delay/tmp
-        ${CMAKE_DLLTOOL} --input-def ${delay}.def --output-delaylib ${delay} --temp-prefix ${dll}
+        ${CMAKE_DLLTOOL} --input-def ../lib${dll}.a.def --output-delaylib ../lib${dll}.a
         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/delay/tmp RESULT_VARIABLE failed)
     if(failed)
         message(FATAL_ERROR "dlltool made no delay-load library for ${dll}.dll: ${failed}")
     endif()
     list(APPEND delay_libraries ${delay})
+    # Given to the linker by a path relative to the folder it links in: ld orders some sections
+    # by their files' names, which then do not depend on where the build is.
+    get_target_property(linked_in numconst BINARY_DIR)
+    file(RELATIVE_PATH delay ${linked_in} ${delay})
+    list(APPEND delay_links ${delay})
 endforeach()
 file(REMOVE_RECURSE ${CMAKE_CURRENT_BINARY_DIR}/delay/tmp)
 set_property(TARGET numconst APPEND PROPERTY LINK_DEPENDS ${delay_libraries})
-list(JOIN delay_libraries " " delay_libraries)
+list(JOIN delay_links " " delay_links)
 target_link_options(numconst PRIVATE
-    "SHELL:-Wl,--whole-archive ${delay_libraries} -Wl,--no-whole-archive")
+    "SHELL:-Wl,--whole-archive ${delay_links} -Wl,--no-whole-archive")
 target_sources(numconst PRIVATE ${PROJECT_SOURCE_DIR}/app/windows_entry.cpp)
 target_link_options(numconst PRIVATE -Wl,--entry=numconstStartup)
 
