@@ -36,6 +36,7 @@ add_dependencies(numconst numconst_icon)
 # MinGW-w64's usual ones, come first and whole on the link line, so that they, not the usual ones,
 # provide those DLLs' functions.
 set(NUMCONST_DELAY_LOADED dwmapi netapi32 userenv uxtheme version winmm wtsapi32)
+get_target_property(linked_in numconst BINARY_DIR)
 foreach(dll IN LISTS NUMCONST_DELAY_LOADED)
     find_library(NUMCONST_IMPORT_${dll} lib${dll}.a REQUIRED)
     execute_process(COMMAND ${CMAKE_NM} ${NUMCONST_IMPORT_${dll}} OUTPUT_VARIABLE symbols)
@@ -58,7 +59,6 @@ foreach(dll IN LISTS NUMCONST_DELAY_LOADED)
     list(APPEND delay_libraries ${delay})
     # Given to the linker by a path relative to the folder it links in: ld orders some sections
     # by their files' names, which then do not depend on where the build is.
-    get_target_property(linked_in numconst BINARY_DIR)
     file(RELATIVE_PATH delay ${linked_in} ${delay})
     list(APPEND delay_links ${delay})
 endforeach()
