@@ -2,68 +2,122 @@
 
 #include <QByteArray>
 #include <QByteArrayList>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPluginLoader>
+#include <QStringList>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <climits>
+#include <dlfcn.h>
 #include <string>
 
 namespace {
 
-// Qt's options that take the next argument as their value, whatever it looks like.
-bool takesValue(const QByteArray &option)
+// What Qt 5.15 reads before it loads a platform plugin: the plugins to try, in turn, and the folder
+// given for them, from the session type, QT_QPA_PLATFORM, QT_QPA_PLATFORM_PLUGIN_PATH and its own
+// options; then, from the options left, the X display that its xcb plugin connects to.
+struct PlatformChoice
 {
-    static const QByteArrayList options = {"-qmljsdebugger",
-                                           "-plugin",
-                                           "-session",
-                                           "-style",
-                                           "-platformpluginpath",
-                                           "-platform",
-                                           "-platformtheme",
-                                           "-qwindowgeometry",
-                                           "-qwindowtitle",
-                                           "-qwindowicon",
-                                           "-geometry",
-                                           "-title",
-                                           "-icon",
-                                           "-display",
-                                           "-name",
-                                           "-visual"};
-    return options.contains(option);
+    QByteArrayList platforms;
+    QString pluginFolder;
+    QByteArray display;
+};
+
+PlatformChoice platformChoice(int argc, char *argv[])
+{
+    QByteArray platforms = qgetenv("XDG_SESSION_TYPE") == "wayland" ? "wayland;xcb" : "xcb";
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        platforms = qgetenv("QT_QPA_PLATFORM");
+    PlatformChoice choice;
+    choice.pluginFolder = QString::fromLocal8Bit(qgetenv("QT_QPA_PLATFORM_PLUGIN_PATH"));
+    const auto option = [](const char *argument) {
+        const QByteArray name(argument);
+        return name.startsWith("--") ? name.mid(1) : name;
+    };
+    // Qt's own options take the next argument whatever it is; X11's old ones only where xcb is
+    // the first platform named so far.
+    QByteArrayList left;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray name = option(argv[i]);
+        if (name == "-platformpluginpath") {
+            if (++i < argc)
+                choice.pluginFolder = QString::fromLocal8Bit(argv[i]);
+        } else if (name == "-platform") {
+            if (++i < argc)
+                platforms = argv[i];
+        } else if (name == "-platformtheme" || name == "-qwindowgeometry" ||
+                   name == "-qwindowtitle" || name == "-qwindowicon" ||
+                   (platforms.startsWith("xcb") &&
+                    (name == "-geometry" || name == "-title" || name == "-icon"))) {
+            ++i;
+        } else {
+            left.append(argv[i]);
+        }
+    }
+    for (int i = 0; i + 1 < left.size(); ++i) {
+        const QByteArray name = option(left.at(i).constData());
+        if (name == "-display")
+            choice.display = left.at(i + 1);
+        if (name == "-display" || name == "-name" || name == "-visual")
+            ++i;
+    }
+    for (const QByteArray &platform : platforms.split(';'))
+        choice.platforms.append(platform.split(':').constFirst().toLower());
+    return choice;
 }
 
-// The X display that Qt 5 will connect to, found as Qt finds it: its platform is the -platform
-// option, else QT_QPA_PLATFORM, else the session type's (Wayland first in a Wayland session,
-// falling back to xcb); its display the -display option, else DISPLAY. Returns false where Qt will
-// use another platform.
-bool xcbDisplay(int argc, char *argv[], QByteArray *display, bool *waylandFirst)
+// The platforms that Qt finds plugins for, by the keys that the plugins declare: in each plugin
+// folder's platforms/, and where a folder is given for them, in that folder and in each plugin
+// folder itself. Qt adds the application's own folder to the plugin folders once the application
+// object exists.
+QStringList platformPlugins(const QString &givenFolder, const QString &applicationFolder)
 {
-    QByteArray platforms = qgetenv("QT_QPA_PLATFORM");
-    if (platforms.isEmpty())
-        platforms = qgetenv("XDG_SESSION_TYPE") == "wayland" ? "wayland;xcb" : "xcb";
-    for (int i = 1; i + 1 < argc; ++i) {
-        QByteArray option(argv[i]);
-        if (option.startsWith("--"))
-            option.remove(0, 1);
-        if (!takesValue(option))
-            continue;
-        if (option == "-platform")
-            platforms = argv[i + 1];
-        else if (option == "-display")
-            *display = argv[i + 1];
-        ++i;
+    QStringList folders = QCoreApplication::libraryPaths() << applicationFolder;
+    QStringList searched;
+    if (!givenFolder.isEmpty())
+        searched = folders = QStringList(givenFolder) << folders;
+    for (const QString &folder : qAsConst(folders))
+        searched << folder + QLatin1String("/platforms");
+    QStringList keys;
+    for (const QString &folder : qAsConst(searched)) {
+        const QDir directory(folder);
+        for (const QString &file : directory.entryList(QDir::Files)) {
+            const QJsonObject data = QPluginLoader(directory.filePath(file)).metaData();
+            if (data.value(QLatin1String("IID")).toString() ==
+                QLatin1String("org.qt-project.Qt.QPA.QPlatformIntegrationFactoryInterface.5.3"))
+                for (const QJsonValue key : data.value(QLatin1String("MetaData"))
+                                                .toObject()
+                                                .value(QLatin1String("Keys"))
+                                                .toArray())
+                    keys << key.toString().toLower();
+        }
     }
-    // Qt tries each platform in turn; all but xcb and Wayland's always succeed where they load.
-    *waylandFirst = false;
-    for (const QByteArray &platform : platforms.split(';')) {
-        const QByteArray name = platform.split(':').constFirst().toLower();
-        if (name == "xcb")
-            return true;
-        if (!name.startsWith("wayland"))
-            return false;
-        *waylandFirst = true;
-    }
-    return false;
+    return keys;
+}
+
+// Whether Qt's Wayland plugin, which needs libwayland-client, connects, by that library's own
+// rule. A connection handed over in WAYLAND_SOCKET serves once, and is left to Qt.
+bool waylandConnects()
+{
+    if (qEnvironmentVariableIsSet("WAYLAND_SOCKET"))
+        return true;
+    void *library = dlopen("libwayland-client.so.0", RTLD_LAZY | RTLD_LOCAL);
+    if (!library)
+        return false;
+    const auto connect =
+        reinterpret_cast<void *(*)(const char *)>(dlsym(library, "wl_display_connect"));
+    const auto disconnect =
+        reinterpret_cast<void (*)(void *)>(dlsym(library, "wl_display_disconnect"));
+    void *display = connect && disconnect ? connect(nullptr) : nullptr;
+    if (display)
+        disconnect(display);
+    dlclose(library);
+    return display;
 }
 
 QByteArray property(Display *display, Window window, Atom name, Atom type)
@@ -159,20 +213,42 @@ int ignoreError(Display *, XErrorEvent *)
     return 0;
 }
 
+// Whether Qt will use xcb: the first platform that it finds a plugin for and that starts. All
+// start where they load, but for xcb's and Wayland's, which must connect.
+bool qtTakesXcb(const PlatformChoice &choice, const QString &applicationFolder)
+{
+    const QStringList found = platformPlugins(choice.pluginFolder, applicationFolder);
+    for (const QByteArray &platform : choice.platforms) {
+        const QString name = QString::fromLocal8Bit(platform);
+        if (!found.contains(name))
+            continue;
+        if (name == QLatin1String("xcb"))
+            return true;
+        if (!name.startsWith(QLatin1String("wayland")) || waylandConnects())
+            return false;
+    }
+    return false;
+}
+
 } // namespace
 
 // Where the desktop sets no DPI, Qt 5 on X11 takes one from the size that the X server claims for
 // its screen, often a nominal one (Xvfb, VNC, Xwayland, remote desktops), and scales the window by
 // it: 104 % at 100 dots per inch. Qt 6 takes 96 then, and so does this, through Qt's own
-// QT_FONT_DPI. Qt's Wayland platform is at 96 anyway, unless the user has it take another DPI.
+// QT_FONT_DPI. A QT_FONT_DPI above 0 is the user's own, which Qt applies. A qt.conf beside the
+// program may name other plugin folders, which Qt reads only once the application object exists;
+// then Qt's choice is left as it is.
 void scaleByTheDesktopDpiOnly(int argc, char *argv[])
 {
-    QByteArray name;
-    bool waylandFirst = false;
-    if (qEnvironmentVariableIsSet("QT_FONT_DPI") || !xcbDisplay(argc, argv, &name, &waylandFirst) ||
-        (waylandFirst && !qEnvironmentVariableIsEmpty("QT_WAYLAND_FORCE_DPI")))
+    const QString applicationFolder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+    if (qEnvironmentVariableIntValue("QT_FONT_DPI") > 0 ||
+        QFileInfo::exists(applicationFolder + QLatin1String("/qt.conf")))
         return;
-    Display *display = XOpenDisplay(name.isEmpty() ? nullptr : name.constData());
+    const PlatformChoice choice = platformChoice(argc, argv);
+    if (!qtTakesXcb(choice, applicationFolder))
+        return;
+    Display *display =
+        XOpenDisplay(choice.display.isEmpty() ? nullptr : choice.display.constData());
     if (!display)
         return;
     const auto previous = XSetErrorHandler(ignoreError);
