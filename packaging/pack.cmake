@@ -5,19 +5,11 @@
 # is set, and the ZIP's times, which its format keeps in local time, are UTC's.
 set(ENV{TZ} UTC)
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH} AND EXISTS ${CPACK_NUMCONST_SOURCE_DIR}/.git)
-    set(git git -C ${CPACK_NUMCONST_SOURCE_DIR})
-    execute_process(COMMAND ${git} log -1 --format=%ct OUTPUT_VARIABLE commit
-        ERROR_VARIABLE error RESULT_VARIABLE failed OUTPUT_STRIP_TRAILING_WHITESPACE)
-    if(failed)
-        message(FATAL_ERROR "git cannot tell the time of the commit in "
-            "${CPACK_NUMCONST_SOURCE_DIR}, which the packages' files take: ${failed}\n${error}"
-            "If git finds the checkout owned by another user, let it read the checkout with\n"
-            "    git config --global --add safe.directory ${CPACK_NUMCONST_SOURCE_DIR}\n"
-            "and pack again; or give the time in seconds since 1970 as SOURCE_DATE_EPOCH.")
-    endif()
+    include(${CMAKE_CURRENT_LIST_DIR}/git.cmake)
+    numconst_git(${CPACK_NUMCONST_SOURCE_DIR} commit log -1 --format=%ct)
+    string(STRIP "${commit}" commit)
     set(ENV{SOURCE_DATE_EPOCH} ${commit})
-    execute_process(COMMAND ${git} status --porcelain --untracked-files=no
-        OUTPUT_VARIABLE changes)
+    numconst_git(${CPACK_NUMCONST_SOURCE_DIR} changes status --porcelain --untracked-files=no)
     if(changes)
         message(WARNING "The checkout has uncommitted changes, which the packages hold: they are "
             "not those of its last commit.\n${changes}")

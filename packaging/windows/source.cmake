@@ -19,15 +19,10 @@ function(install_source file mode) # MODE: git's, or empty for the file's own
 endfunction()
 
 if(EXISTS ${NUMCONST_SOURCE_DIR}/.git)
-    set(git git -C ${NUMCONST_SOURCE_DIR} -c core.quotePath=false ls-files)
-    execute_process(COMMAND ${git} --stage OUTPUT_VARIABLE files ERROR_VARIABLE error
-        RESULT_VARIABLE failed)
-    execute_process(COMMAND ${git} --deleted OUTPUT_VARIABLE deleted)
-    if(failed)
-        message(FATAL_ERROR "git cannot list numconst's source: ${failed}\n${error}If git finds "
-            "the checkout owned by another user, let it read the checkout with\n"
-            "    git config --global --add safe.directory ${NUMCONST_SOURCE_DIR}")
-    endif()
+    include(${CMAKE_CURRENT_LIST_DIR}/../git.cmake)
+    set(list -c core.quotePath=false ls-files)
+    numconst_git(${NUMCONST_SOURCE_DIR} files ${list} --stage)
+    numconst_git(${NUMCONST_SOURCE_DIR} deleted ${list} --deleted)
     # One line a file, "MODE OBJECT STAGE\tNAME"; a name may hold semicolons, so no CMake lists.
     # git quotes a name that holds a quote, a backslash or a control character, none of which,
     # nor <>:|?*, Windows allows in a name.
