@@ -8,11 +8,16 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { desktopFlashTime = QApplication::cursorFlashTime(); }
     void form_data();
     void form();
     void viewEndsAtLastLine();
+    void cursorBlinksWhileTextIsShort();
     void clipboardFormats_data();
     void clipboardFormats();
+
+private:
+    int desktopFlashTime = 0; // before any field is painted
 };
 
 // What the form fixes and no run from the keyboard shows, one row each: the value read from a
@@ -57,6 +62,21 @@ void MainWindowTest::viewEndsAtLastLine()
     const QScrollBar *bar =
         window.findChild<QTextBrowser *>(QStringLiteral("textBrowser"))->verticalScrollBar();
     QTRY_VERIFY(bar->maximum() > 0 && bar->value() == bar->maximum());
+}
+
+// The field's cursor stops blinking while the field holds a long text, and blinks again at the
+// desktop's rate once the text is short.
+void MainWindowTest::cursorBlinksWhileTextIsShort()
+{
+    QVERIFY(desktopFlashTime > 0);
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *field = window.findChild<QLineEdit *>(QStringLiteral("lineEdit"));
+    field->setText(QStringLiteral("1,").repeated(3000));
+    QTRY_COMPARE(QApplication::cursorFlashTime(), 0);
+    field->setText(QStringLiteral("1"));
+    QTRY_COMPARE(QApplication::cursorFlashTime(), desktopFlashTime);
 }
 
 // OpenDocument is a ZIP whose entries carry the time they were written at, in two-second steps.

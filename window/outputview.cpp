@@ -70,9 +70,12 @@ private:
             QTextDocumentWriter(&buffer, "ODF").write(selection);
             setData(format, buffer.data());
         }
+        // Like Qt's own copy, it lets go of the selection once every format is made.
+        if (QMimeData::formats().size() == copiedFormats().size())
+            selection = QTextDocumentFragment();
     }
 
-    const QTextDocumentFragment selection;
+    QTextDocumentFragment selection;
 };
 
 } // namespace
