@@ -8,11 +8,12 @@ build_packages=(cmake make g++ qtbase5-dev libx11-dev qtwayland5 fonts-wqy-micro
 test_packages=(qt6-base-dev qt6-wayland xvfb openbox x11-xserver-utils xdotool xclip wmctrl
     sway wtype wl-clipboard jq desktop-file-utils appstream dpkg-dev lintian mandoc clang
     libclang-rt-dev)
-# For Windows: the cross compiler, Debian's Qt source (dpkg-dev unpacks it), the installer's
-# compiler, the icon's converters and reader, and Wine on an X server with a German keymap.
-windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix dpkg-dev xz-utils nsis librsvg2-bin
-    imagemagick icoutils perl wine wine64 xvfb xauth openbox x11-xkb-utils x11-xserver-utils
-    xdotool xclip wmctrl)
+# For Windows: make and ninja, which both build numconst.exe, the cross compiler, Debian's Qt
+# source (dpkg-dev unpacks it), the installer's compiler, the icon's converters and reader, and
+# Wine on an X server with a German keymap.
+windows_packages=(cmake make ninja-build g++ g++-mingw-w64-x86-64-posix dpkg-dev xz-utils nsis
+    librsvg2-bin imagemagick icoutils perl wine wine64 xvfb xauth openbox x11-xkb-utils
+    x11-xserver-utils xdotool xclip wmctrl)
 
 # Installs whichever of the named packages are missing, with apt-get (through sudo unless root;
 # without sudo it names the command to run as root and stops).

@@ -36,7 +36,18 @@ add_dependencies(numconst numconst_icon)
 # MinGW-w64's usual ones, come first and whole on the link line, so that they, not the usual ones,
 # provide those DLLs' functions.
 set(NUMCONST_DELAY_LOADED dwmapi netapi32 userenv uxtheme version winmm wtsapi32)
-get_target_property(linked_in numconst BINARY_DIR)
+# ld orders some sections by their input files' names, so these reach it by a path relative to
+# the folder it links in, as the build's own objects do, and the same for each generator: delay/
+# in that folder, the target's own for Makefiles, the build's top for Ninja. Elsewhere they go by
+# their whole path, and the exe then depends on where the build is.
+if(CMAKE_GENERATOR MATCHES "Ninja")
+    set(linked_in ${PROJECT_BINARY_DIR})
+elseif(CMAKE_GENERATOR MATCHES "Makefiles")
+    get_target_property(linked_in numconst BINARY_DIR)
+else()
+    set(linked_in ${CMAKE_CURRENT_BINARY_DIR})
+    set(whole_paths ON)
+endif()
 foreach(dll IN LISTS NUMCONST_DELAY_LOADED)
     find_library(NUMCONST_IMPORT_${dll} lib${dll}.a REQUIRED)
     execute_process(COMMAND ${CMAKE_NM} ${NUMCONST_IMPORT_${dll}} OUTPUT_VARIABLE symbols)
@@ -44,25 +55,25 @@ foreach(dll IN LISTS NUMCONST_DELAY_LOADED)
     list(TRANSFORM functions REPLACE " I __imp_" "")
     list(REMOVE_DUPLICATES functions)
     string(REPLACE ";" "\n" functions "${functions}")
-    set(delay ${CMAKE_CURRENT_BINARY_DIR}/delay/lib${dll}.a)
+    set(delay ${linked_in}/delay/lib${dll}.a)
     file(WRITE ${delay}.def "LIBRARY ${dll}.dll\nEXPORTS\n${functions}\n")
     # dlltool leaves its temporary files behind: in a folder of the build's own, removed below.
     # It names the library's members and symbols after the library's path as it is given: a
     # relative one, so that the exe is the same bytes in whatever folder it is built.
-    file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/delay/tmp)
-    execute_process(COMMAND ${CMAKE_COMMAND} -E env TMPDIR=${CMAKE_CURRENT_BINARY_DIR}/delay/tmp
+    file(MAKE_DIRECTORY ${linked_in}/delay/tmp)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env TMPDIR=${linked_in}/delay/tmp
         ${CMAKE_DLLTOOL} --input-def ../lib${dll}.a.def --output-delaylib ../lib${dll}.a
-        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/delay/tmp RESULT_VARIABLE failed)
+        WORKING_DIRECTORY ${linked_in}/delay/tmp RESULT_VARIABLE failed)
     if(failed)
         message(FATAL_ERROR "dlltool made no delay-load library for ${dll}.dll: ${failed}")
     endif()
     list(APPEND delay_libraries ${delay})
-    # Given to the linker by a path relative to the folder it links in: ld orders some sections
-    # by their files' names, which then do not depend on where the build is.
-    file(RELATIVE_PATH delay ${linked_in} ${delay})
+    if(NOT whole_paths)
+        file(RELATIVE_PATH delay ${linked_in} ${delay})
+    endif()
     list(APPEND delay_links ${delay})
 endforeach()
-file(REMOVE_RECURSE ${CMAKE_CURRENT_BINARY_DIR}/delay/tmp)
+file(REMOVE_RECURSE ${linked_in}/delay/tmp)
 set_property(TARGET numconst APPEND PROPERTY LINK_DEPENDS ${delay_libraries})
 list(JOIN delay_links " " delay_links)
 target_link_options(numconst PRIVATE
@@ -110,6 +121,8 @@ foreach(text README.txt LICENSE.txt)
     configure_file(windows/${text}.in ${text}.in @ONLY)
     numconst_windows_text(${CMAKE_CURRENT_BINARY_DIR}/${text}.in ${text})
 endforeach()
+# The folder holds what this configure writes and nothing that an earlier one did.
+file(REMOVE_RECURSE ${CMAKE_CURRENT_BINARY_DIR}/licenses)
 file(GLOB_RECURSE qt_licenses RELATIVE ${NUMCONST_QT_LICENSES} ${NUMCONST_QT_LICENSES}/*)
 foreach(text IN LISTS qt_licenses)
     numconst_windows_text(${NUMCONST_QT_LICENSES}/${text} licenses/Qt/${text})
@@ -125,6 +138,7 @@ install(SCRIPT windows/source.cmake)
 
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_SYSTEM_NAME win64)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/windows/uninstall.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/windows/zipowners.cmake)
 # numconst.exe is stripped when it is linked; stripping it again would stamp it with a new time.
 set(CPACK_STRIP_FILES OFF)
