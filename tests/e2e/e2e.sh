@@ -15,10 +15,10 @@ within() { # SECONDS COMMAND...: runs COMMAND until it succeeds, for at most SEC
     until "${@:2}"; do ((SECONDS < deadline)) && sleep 0.05 || return 1; done
 }
 
-# The display server's own file sets the display's scale in percent and defines server_start,
-# app_start (sets $app), window_ready, window_size, press, type_text, clipboard, hold_clipboard,
-# close_window and, but for Wayland, pasteable and generate_and_take_clipboard, and may define
-# server_stop.
+# The display server's own file sets the display's scale in percent, and may set expected_messages;
+# it defines server_start, app_start (sets $app), window_ready, window_size, press, type_text,
+# clipboard, hold_clipboard, close_window and, but for Wayland, pasteable and
+# generate_and_take_clipboard, and may define server_stop.
 helper=${3:-} preload=${4:-}
 source "$(dirname "$0")/$1.sh"
 server_start
@@ -87,6 +87,8 @@ ended=${EPOCHREALTIME/[.,]/}
 kill -0 "$app" 2>/dev/null && kill -KILL "$app" # so that waiting for it cannot hang
 check 'Tab out of the field does not generate' clipboard_is 'held'
 status=0 && wait "$app" || status=$?
-check "exit status 0 (got $status), nothing on stderr" test $status -eq 0 -a ! -s "$work/stderr"
-cat "$work/stderr"
+# Nothing but the lines that the display server's file expects (expected_messages, a pattern).
+grep -vE "${expected_messages:-^\$.}" "$work/stderr" >"$work/messages" || true
+check "exit status 0 (got $status), nothing on stderr" test $status -eq 0 -a ! -s "$work/messages"
+cat "$work/messages"
 exit $failed

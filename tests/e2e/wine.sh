@@ -22,22 +22,32 @@ planted=(dwmapi netapi32 userenv uxtheme winmm wtsapi32 d3d9 dwrite opengl32)
 app_start() {
     cp "$1" "$work" && cd "$work"
     for dll in "${planted[@]}"; do cp "$helper/libplanted_dll.dll" "$dll.dll"; done
+    # Wine traces numconst's calls to the clipboard on its stderr, one line each.
     WINEDLLOVERRIDES="$WINEDLLOVERRIDES;$(IFS=, && echo "${planted[*]}")=n,b" \
-        wine "./${1##*/}" "${@:2}" 2>"$work/stderr" &
+        WINEDEBUG=-all,trace+clipboard wine "./${1##*/}" "${@:2}" 2>"$work/stderr" &
     app=$!
 }
+expected_messages='^[0-9a-f]*:trace:clipboard:'
 server_stop() { wineserver -k; }
 # Wine's own clipboard manager passes the clipboard between X11 and Windows, and gives out its
 # formats. wine_probe.exe, in HELPER, tells whether Windows' clipboard holds what was put on X11's.
 pasteable() { timeout 20 wine "$helper/wine_probe.exe" "$1"; }
-# Has another client take the clipboard after Return, before numconst can copy: numconst is stopped
-# before the key reaches it and goes on once Windows' clipboard holds the other client's text.
+# Has another program take Windows' clipboard and hold it open while numconst copies after Return,
+# and let it go once numconst has tried a fourth time to open it for a copy (Wine traces each try; a
+# paste opens it for no window): Qt's copy tries three times, 100 ms apart, so numconst's first copy
+# has failed by then and it is copying again, and only that copy can put the lines on the clipboard.
+# wine_probe.exe runs in numconst's folder.
+tries() { grep -c ':trace:clipboard:NtUserOpenClipboard 0x' "$work/stderr"; }
 generate_and_take_clipboard() {
-    kill -STOP "$app"
-    press Return && hold_clipboard 'taken' && pasteable 'taken'
-    local taken=$?
-    kill -CONT "$app"
-    return $taken
+    local before=$(tries) probe locked
+    touch "$work/lock"
+    timeout 30 wine "$helper/wine_probe.exe" --lock lock >"$work/locked" &
+    probe=$!
+    within 20 grep -q locked "$work/locked" && press Return &&
+        within 10 eval '(($(tries) >= before + 4))'
+    locked=$?
+    rm "$work/lock"
+    wait $probe && return $locked
 }
 
 # Windows takes a character that no key makes, such as the full-width comma, from an input method,

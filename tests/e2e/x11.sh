@@ -15,13 +15,19 @@ server_start() {
     # xdotool types a character missing from the keymap by remapping a key for a moment, which
     # races with the application reading that key. Map every character typed here beforehand.
     xmodmap -e 'keycode 247 = ssharp' -e 'keycode 248 = 0x100ff0c'
+    [[ $(xmodmap -pke) == *'keycode 247 = ssharp '*'keycode 248 = UFF0C '* ]] ||
+        { echo 'FAIL: ß and ， on keys of their own' && return 1; }
     openbox --startup "touch $work/wm-ready" >/dev/null 2>&1 &
     within 10 test -e "$work/wm-ready"
 }
-# Without a desktop DPI, numconst starts as a Wayland session sends Qt programs to X11, and is
-# given its display as an option.
+# Without a desktop DPI, numconst starts where Qt falls back to X11: a platform with no plugin
+# first, then Wayland, whose compositor is gone, while the user's settings name a Wayland DPI and
+# an unusable QT_FONT_DPI. It is given its display as an option. Qt says what it could not use.
+((xft_dpi > 0)) || expected_messages='^(qt\.qpa\.plugin: Could not (find|load) the Qt platform '\
+'plugin "(no-plugin|wayland)"|Failed to create wl_display)'
 app_start() {
-    ((xft_dpi > 0)) || set -- env -u DISPLAY XDG_SESSION_TYPE=wayland QT_QPA_PLATFORM=xcb "$1" \
+    ((xft_dpi > 0)) || set -- env -u DISPLAY XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=gone \
+        QT_QPA_PLATFORM='no-plugin;wayland;xcb' QT_WAYLAND_FORCE_DPI=192 QT_FONT_DPI=0 "$1" \
         -display "$DISPLAY" "${@:2}"
     LD_PRELOAD=$preload HELD_COPY=$work/held "$@" 2>"$work/stderr" &
     app=$!
