@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QPluginLoader>
@@ -28,6 +29,8 @@ struct PlatformChoice
     QByteArray display;
 };
 
+// Debian's Qt takes Wayland first in any Wayland session. Upstream's Qt 5.15 skips it under GNOME,
+// where this then leaves Qt's X11 alone; GNOME gives X11 its DPI through XSETTINGS anyway.
 PlatformChoice platformChoice(int argc, char *argv[])
 {
     QByteArray platforms = qgetenv("XDG_SESSION_TYPE") == "wayland" ? "wayland;xcb" : "xcb";
@@ -71,11 +74,12 @@ PlatformChoice platformChoice(int argc, char *argv[])
     return choice;
 }
 
-// The platforms that Qt finds plugins for, by the keys that the plugins declare: in each plugin
-// folder's platforms/, and where a folder is given for them, in that folder and in each plugin
-// folder itself. Qt adds the application's own folder to the plugin folders once the application
-// object exists.
-QStringList platformPlugins(const QString &givenFolder, const QString &applicationFolder)
+// The platform plugins that Qt finds, by the keys that they declare, the first of each: in each
+// plugin folder's platforms/, and where a folder is given for them, in that folder and in each
+// plugin folder itself. Qt adds the application's own folder to the plugin folders once the
+// application object exists.
+QHash<QString, QString> platformPlugins(const QString &givenFolder,
+                                        const QString &applicationFolder)
 {
     QStringList folders = QCoreApplication::libraryPaths() << applicationFolder;
     QStringList searched;
@@ -83,21 +87,23 @@ QStringList platformPlugins(const QString &givenFolder, const QString &applicati
         searched = folders = QStringList(givenFolder) << folders;
     for (const QString &folder : qAsConst(folders))
         searched << folder + QLatin1String("/platforms");
-    QStringList keys;
+    QHash<QString, QString> plugins;
     for (const QString &folder : qAsConst(searched)) {
         const QDir directory(folder);
         for (const QString &file : directory.entryList(QDir::Files)) {
-            const QJsonObject data = QPluginLoader(directory.filePath(file)).metaData();
+            const QString path = directory.filePath(file);
+            const QJsonObject data = QPluginLoader(path).metaData();
             if (data.value(QLatin1String("IID")).toString() ==
                 QLatin1String("org.qt-project.Qt.QPA.QPlatformIntegrationFactoryInterface.5.3"))
                 for (const QJsonValue key : data.value(QLatin1String("MetaData"))
                                                 .toObject()
                                                 .value(QLatin1String("Keys"))
                                                 .toArray())
-                    keys << key.toString().toLower();
+                    if (!plugins.contains(key.toString().toLower()))
+                        plugins.insert(key.toString().toLower(), path);
         }
     }
-    return keys;
+    return plugins;
 }
 
 // Whether Qt's Wayland plugin, which needs libwayland-client, connects, by that library's own
@@ -213,14 +219,15 @@ int ignoreError(Display *, XErrorEvent *)
     return 0;
 }
 
-// Whether Qt will use xcb: the first platform that it finds a plugin for and that starts. All
-// start where they load, but for xcb's and Wayland's, which must connect.
+// Whether Qt will use xcb: the first platform whose plugin it finds and loads, and that starts.
+// All start where they load, but for xcb's and Wayland's, which must connect. A plugin loaded here
+// stays loaded, and is the one that Qt then takes.
 bool qtTakesXcb(const PlatformChoice &choice, const QString &applicationFolder)
 {
-    const QStringList found = platformPlugins(choice.pluginFolder, applicationFolder);
+    const QHash<QString, QString> found = platformPlugins(choice.pluginFolder, applicationFolder);
     for (const QByteArray &platform : choice.platforms) {
         const QString name = QString::fromLocal8Bit(platform);
-        if (!found.contains(name))
+        if (!found.contains(name) || !QPluginLoader(found.value(name)).load())
             continue;
         if (name == QLatin1String("xcb"))
             return true;

@@ -1,7 +1,7 @@
 # numconst.exe's icon, manifest and version information, the DLLs it delay-loads, and what the
 # installer and the ZIP hold: the exe with a short readme, the licences of the code linked into
 # it, and numconst's own source for relinking.
-cmake_minimum_required(VERSION 3.18) # set_source_files_properties(DIRECTORY)
+cmake_minimum_required(VERSION 3.19) # CPACK_PRE_BUILD_SCRIPTS and CPACK_POST_BUILD_SCRIPTS
 
 # The icon, as resource IDI_ICON1 beside the version information: Windows shows it for the file
 # and the Start-menu entry, and Qt takes it for the window and the taskbar. Windows picks the size
@@ -41,7 +41,7 @@ set(NUMCONST_DELAY_LOADED dwmapi netapi32 userenv uxtheme version winmm wtsapi32
 # in that folder, the target's own for Makefiles, the build's top for Ninja. Elsewhere they go by
 # their whole path, and the exe then depends on where the build is.
 if(CMAKE_GENERATOR MATCHES "Ninja")
-    set(linked_in ${PROJECT_BINARY_DIR})
+    set(linked_in ${CMAKE_BINARY_DIR})
 elseif(CMAKE_GENERATOR MATCHES "Makefiles")
     get_target_property(linked_in numconst BINARY_DIR)
 else()

