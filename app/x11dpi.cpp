@@ -24,7 +24,7 @@ namespace {
 // options; then, from the options left, the X display that its xcb plugin connects to.
 struct PlatformChoice
 {
-    QByteArrayList platforms;
+    QStringList platforms;
     QString pluginFolder;
     QByteArray display;
 };
@@ -70,7 +70,7 @@ PlatformChoice platformChoice(int argc, char *argv[])
             ++i;
     }
     for (const QByteArray &platform : platforms.split(';'))
-        choice.platforms.append(platform.split(':').constFirst().toLower());
+        choice.platforms.append(QString::fromLocal8Bit(platform.split(':').constFirst()).toLower());
     return choice;
 }
 
@@ -225,8 +225,7 @@ int ignoreError(Display *, XErrorEvent *)
 bool qtTakesXcb(const PlatformChoice &choice, const QString &applicationFolder)
 {
     const QHash<QString, QString> found = platformPlugins(choice.pluginFolder, applicationFolder);
-    for (const QByteArray &platform : choice.platforms) {
-        const QString name = QString::fromLocal8Bit(platform);
+    for (const QString &name : choice.platforms) {
         if (!found.contains(name) || !QPluginLoader(found.value(name)).load())
             continue;
         if (name == QLatin1String("xcb"))
