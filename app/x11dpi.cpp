@@ -13,6 +13,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <algorithm>
 #include <climits>
 #include <dlfcn.h>
 #include <string>
@@ -74,12 +75,12 @@ PlatformChoice platformChoice(int argc, char *argv[])
     return choice;
 }
 
-// The platform plugins that Qt finds, by the keys that they declare, the first of each: in each
-// plugin folder's platforms/, and where a folder is given for them, in that folder and in each
+// The platform plugins that Qt finds, by the keys that they declare, in the order it tries them: in
+// each plugin folder's platforms/, and where a folder is given for them, in that folder and in each
 // plugin folder itself. Qt adds the application's own folder to the plugin folders once the
 // application object exists.
-QHash<QString, QString> platformPlugins(const QString &givenFolder,
-                                        const QString &applicationFolder)
+QHash<QString, QStringList> platformPlugins(const QString &givenFolder,
+                                            const QString &applicationFolder)
 {
     QStringList folders = QCoreApplication::libraryPaths() << applicationFolder;
     QStringList searched;
@@ -87,7 +88,7 @@ QHash<QString, QString> platformPlugins(const QString &givenFolder,
         searched = folders = QStringList(givenFolder) << folders;
     for (const QString &folder : qAsConst(folders))
         searched << folder + QLatin1String("/platforms");
-    QHash<QString, QString> plugins;
+    QHash<QString, QStringList> plugins;
     for (const QString &folder : qAsConst(searched)) {
         const QDir directory(folder);
         for (const QString &file : directory.entryList(QDir::Files)) {
@@ -99,8 +100,7 @@ QHash<QString, QString> platformPlugins(const QString &givenFolder,
                                                 .toObject()
                                                 .value(QLatin1String("Keys"))
                                                 .toArray())
-                    if (!plugins.contains(key.toString().toLower()))
-                        plugins.insert(key.toString().toLower(), path);
+                    plugins[key.toString().toLower()].append(path);
         }
     }
     return plugins;
@@ -219,14 +219,17 @@ int ignoreError(Display *, XErrorEvent *)
     return 0;
 }
 
-// Whether Qt will use xcb: the first platform whose plugin it finds and loads, and that starts.
-// All start where they load, but for xcb's and Wayland's, which must connect. A plugin loaded here
+// Whether Qt will use xcb: the first platform that has a plugin that loads, and that starts. All
+// start where they load, but for xcb's and Wayland's, which must connect. A plugin loaded here
 // stays loaded, and is the one that Qt then takes.
 bool qtTakesXcb(const PlatformChoice &choice, const QString &applicationFolder)
 {
-    const QHash<QString, QString> found = platformPlugins(choice.pluginFolder, applicationFolder);
+    const QHash<QString, QStringList> found =
+        platformPlugins(choice.pluginFolder, applicationFolder);
     for (const QString &name : choice.platforms) {
-        if (!found.contains(name) || !QPluginLoader(found.value(name)).load())
+        const QStringList files = found.value(name);
+        if (std::none_of(files.cbegin(), files.cend(),
+                         [](const QString &file) { return QPluginLoader(file).load(); }))
             continue;
         if (name == QLatin1String("xcb"))
             return true;
